@@ -1,0 +1,78 @@
+#include <array>
+#include <string>
+
+#include "engine/Engine.h"
+
+namespace zorbel {
+
+namespace {
+
+constexpr Int kMoveListSize = 150;
+
+// Moves the ball of cell i into t, leaving i empty rather than swapping:
+// the question is only whether the moved ball completes a line there.
+bool TrialMakesLine(GameState& s, Int i, Int t) {
+    const Int c = s.Board[i];
+    const Int old = s.Board[t];
+    s.Board[t] = c;
+    s.Board[i] = 0;
+    const bool line = HasLine(s) == 1;
+    s.Board[i] = c;
+    s.Board[t] = old;
+    return line;
+}
+
+}  // namespace
+
+Int CountMoves(Game& g) {
+    std::array<Int, kMoveListSize + 1> moveFrom;
+    std::array<Int, kMoveListSize + 1> moveTo;
+    Int n = 0;
+    g.MoveCount = 0;
+    g.HintFrom = 0;
+
+    // Past 150 moves the last entry is overwritten, so the hint is drawn
+    // from the first 149 moves in scan order and the last one found.
+    auto tryMove = [&](Int i, Int t) {
+        if (!TrialMakesLine(g, i, t)) return;
+        ++g.MoveCount;
+        if (n != kMoveListSize) ++n;
+        moveFrom[n] = i;
+        moveTo[n] = t;
+    };
+
+    ScanPosition p;
+    for (Int i = 1; i <= kCells; ++i) {
+        p.Advance();
+        if (p.column != 1) tryMove(i, static_cast<Int>(i - 1));
+        if (p.column != kColumns) tryMove(i, static_cast<Int>(i + 1));
+        if (p.row != 1) tryMove(i, static_cast<Int>(i - kColumns));
+        if (p.row != kRows) tryMove(i, static_cast<Int>(i + kColumns));
+    }
+
+    if (n != 0) {
+        const Int k = DrawOneOf(g.rnd, n);
+        g.HintFrom = moveFrom[k];
+        g.HintTo = moveTo[k];
+    }
+
+    if (g.MoveCount != 0) {
+        g.ui.SetLabel(Label::Steps, "Ходов: " + std::to_string(g.MoveCount));
+        return 0;
+    }
+    g.ui.SetLabel(Label::Steps, "Ходов нет!");
+    MarkRandomRows(g);
+    return 1;
+}
+
+void MarkRandomRows(Game& g) {
+    std::array<Int, kRows> rowTaken{};
+    for (int k = 0; k < 3; ++k) {
+        Int w = DrawBelow(g.rnd, kRows);
+        while (rowTaken[w] == 1) w = DrawBelow(g.rnd, kRows);
+        rowTaken[w] = 1;
+        for (Int i = w * kColumns + 1; i <= w * kColumns + kColumns; ++i) g.Marks[i] = 1;
+    }
+}
+
+}  // namespace zorbel

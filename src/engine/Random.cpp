@@ -1,0 +1,31 @@
+#include "engine/Random.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+
+namespace zorbel {
+
+Int DrawBelow(RandomSource& rnd, Int n) {
+    const double r = static_cast<double>(rnd.Next());
+    const auto k = static_cast<long>(static_cast<double>(n) * r);
+    return static_cast<Int>(std::clamp<long>(k, 0, n - 1));
+}
+
+float TwisterRandom::Next() {
+    constexpr float kStep = 1.0f / 16777216.0f;  // 2^-24
+    return static_cast<float>(engine_() >> 8) * kStep;
+}
+
+std::uint64_t TimeOfDaySeed() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const std::time_t t = system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&t, &local);
+    const auto micros = duration_cast<microseconds>(now.time_since_epoch()).count() % 1000000;
+    const auto secondsSinceMidnight = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
+    return static_cast<std::uint64_t>(secondsSinceMidnight) * 1000000u + static_cast<std::uint64_t>(micros);
+}
+
+}  // namespace zorbel

@@ -1,0 +1,40 @@
+#pragma once
+// The player's hand on the board: selection and swap, the hint, and the
+// automatic player that makes the hinted moves itself.
+#include "engine/Game.h"
+
+namespace zorbel {
+
+// One click on cell c (1..150). Unguarded: callers check timers and the
+// selected cell themselves.
+void ClickCell(Game& g, Int c);
+void ClearSelection(Game& g);
+
+// Two cells are neighbours when they share a column in adjacent rows or a
+// row in adjacent columns; 15 and 16 are not.
+bool AreNeighbours(Int a, Int b);
+
+// Mouse presses and releases on the board, by cell. The window reports a
+// press on a cell and later its release. A press that is let through ends
+// the pressed cell's grab, so its release counts for the cell under the
+// pointer (0 outside the grid: nothing); a press turned away keeps the
+// grab, so its release counts for the pressed cell itself.
+class BoardPointer {
+public:
+    void Press(Game& g, Int cell);
+    void Release(Game& g, Int cellUnderPointer);
+
+private:
+    Int pressed_ = 0;
+    bool grabEnded_ = false;
+};
+
+// The guarded click of a press or release; returns whether it was let through.
+bool Img_MouseDown(Game& g, Int i);
+bool Img_MouseUp(Game& g, Int i);
+
+void mnuHelp_Click(Game& g);
+void mnuAuto_Click(Game& g);
+void tmrAuto_Timer(Game& g);
+
+}  // namespace zorbel
