@@ -1,0 +1,43 @@
+#pragma once
+// The 24 ball pictures and the window icon, painted at start-up instead of
+// being shipped as image files, so that they stay sharp on any screen scale.
+#include <array>
+
+#include <QColor>
+#include <QIcon>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QRectF>
+
+namespace zorbel::ui {
+
+constexpr int kPictureSize = 40;  // logical pixels
+constexpr int kBallColours = 8;
+constexpr int kPictureCount = 24;
+constexpr int kMarkedPictureOffset = 8;   // colour + 8: the net over a marked ball
+constexpr int kActivePictureOffset = 16;  // colour + 16: the plus of an active ball
+
+// The plain and marked pictures share the window's ground so that their
+// corners vanish into it; active balls sit on a slightly lighter square.
+inline const QColor kPictureGround{192, 192, 255};
+inline const QColor kActivePictureGround{198, 199, 255};
+inline const QColor kIconGround{214, 214, 255};
+
+// Paints one glossy ball of colour code 1..8 filling `rect` (no background).
+void PaintBall(QPainter& p, const QRectF& rect, int colour);
+
+// Picture 1..24 (colour, +8 marked net, +16 active plus sign), 40x40
+// logical, rendered at device pixel ratio dpr.
+QPixmap MakeBallPicture(int number, qreal dpr);
+// The same picture as an opaque image of round(40 * dpr) physical pixels.
+QImage MakeBallImage(int number, qreal dpr);
+
+// All 24, index 0 unused.
+std::array<QPixmap, 25> MakeBallPictures(qreal dpr);
+
+// Window icon: nine balls in a 3x3 square on an opaque light lavender ground.
+QImage MakeIconImage(int size);
+QIcon MakeWindowIcon();  // sizes 16, 24, 32, 48, 64
+
+}  // namespace zorbel::ui

@@ -1,0 +1,50 @@
+#pragma once
+// The 150 cell images as one surface. It paints the picture numbers the game
+// record holds and reports presses and releases by cell; it decides nothing.
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+#include "engine/GameState.h"
+
+namespace zorbel::ui {
+
+constexpr int kCellSize = 40;
+constexpr int kGridLeft = 5;  // margins around the grid belong to no cell
+constexpr int kGridTop = 5;
+
+// Cell i in window client coordinates: Left = 40c - 35, Top = 40r - 35.
+QRect CellRect(Int i);
+
+class BoardWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoardWidget(const GameState& state, QWidget* parent = nullptr);
+
+    // Cell under a point of this widget, 0 outside the grid.
+    static Int CellAt(QPoint pos);
+    // Schedules a repaint of one cell whose picture number changed.
+    void RepaintCell(Int i);
+    int RepaintRequests() const { return repaintRequests_; }
+    const QPixmap& Picture(int number);
+
+signals:
+    void cellPressed(zorbel::Int cell);
+    void cellReleased(zorbel::Int cell);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    void EnsurePictures();
+
+    const GameState& state_;
+    std::array<QPixmap, 25> pictures_;
+    qreal picturesDpr_ = 0;
+    int repaintRequests_ = 0;
+};
+
+}  // namespace zorbel::ui

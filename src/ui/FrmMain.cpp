@@ -1,0 +1,186 @@
+#include "ui/FrmMain.h"
+
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <vector>
+
+#include "engine/Engine.h"
+#include "engine/Pictures.h"
+#include "options/Options.h"
+#include "ui/BallPictures.h"
+
+namespace zorbel::ui {
+
+namespace {
+
+const QColor kBackground(192, 192, 255);
+const QColor kLabelBackground(192, 192, 192);
+constexpr int kTickMs = 250;
+constexpr int kLabelWidth = 139;
+constexpr int kLabelHeight = 19;
+constexpr int kLabelGap = 45;  // from the top of the last row to the labels
+constexpr int kFontPoints = 9;
+
+}  // namespace
+
+frmMain::frmMain(std::uint64_t seed, QWidget* parent)
+    : QMainWindow(parent), rnd_(seed), game_(rnd_, *this) {
+    setWindowTitle(QStringLiteral("Зорбель"));
+    setWindowIcon(MakeWindowIcon());
+    QFont font(QStringLiteral("Calibri"), kFontPoints);
+    setFont(font);
+
+    client_ = new QWidget(this);
+    client_->setFixedSize(kClientWidth, kClientHeight);
+    QPalette pal = client_->palette();
+    pal.setColor(QPalette::Window, kBackground);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    client_->setPalette(pal);
+    client_->setAutoFillBackground(true);
+    setCentralWidget(client_);
+
+    for (QTimer* t : {&tmrMain_, &tmrAuto_}) {
+        t->setInterval(kTickMs);
+        t->setTimerType(Qt::PreciseTimer);
+    }
+    connect(&tmrMain_, &QTimer::timeout, this, &frmMain::tmrMain_Timer);
+    connect(&tmrAuto_, &QTimer::timeout, this, &frmMain::tmrAuto_Timer);
+
+    BuildMenus();
+    lblSteps_ = new QLabel(client_);
+    lblExp_ = new QLabel(client_);
+    for (QLabel* l : {lblSteps_, lblExp_}) {
+        l->resize(kLabelWidth, kLabelHeight);
+        QPalette lp = l->palette();
+        lp.setColor(QPalette::Window, kLabelBackground);
+        lp.setColor(QPalette::WindowText, Qt::black);
+        l->setPalette(lp);
+        l->setAutoFillBackground(true);
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        l->hide();
+    }
+    Form_Load();
+    setFixedSize(sizeHint());
+}
+
+void frmMain::Form_Load() {
+    BuildGrid();
+    SetDefaults(game_);
+    mnuNew_Click(game_);
+}
+
+void frmMain::BuildGrid() {
+    board_ = new BoardWidget(game_, client_);
+    board_->setPalette(client_->palette());
+    connect(board_, &BoardWidget::cellPressed, this, [this](Int cell) { pointer_.Press(game_, cell); });
+    connect(board_, &BoardWidget::cellReleased, this, [this](Int cell) { pointer_.Release(game_, cell); });
+    lblSteps_->move(kGridLeft, CellRect(145).top() + kLabelGap);
+    lblExp_->move(CellRect(140).left(), lblSteps_->y());
+    lblSteps_->show();
+    lblExp_->show();
+}
+
+// Menus are built from the table: an entry followed by deeper entries opens
+// a menu of its own.
+void frmMain::BuildMenus() {
+    const auto entries = MenuEntries();
+    std::vector<QMenu*> open;  // the menu at each level being filled
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const MenuEntry& e = entries[k];
+        open.resize(static_cast<std::size_t>(e.level));
+        const QString caption = QString::fromUtf8(e.caption);
+        const bool opensMenu = k + 1 < entries.size() && entries[k + 1].level > e.level;
+        if (opensMenu) {
+            QMenu* m = e.level == 0 ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);
+            m->setObjectName(QString::fromUtf8(e.name));
+            open.push_back(m);
+            continue;
+        }
+        if (caption == QLatin1String("-")) {
+            open.back()->addSeparator()->setObjectName(QString::fromUtf8(e.name));
+            continue;
+        }
+        QAction* a = open.back()->addAction(caption);
+        a->setObjectName(QString::fromUtf8(e.name));
+        if (e.key != 0) {
+            a->setShortcut(QKeySequence(e.key));
+            a->setShortcutContext(Qt::WindowShortcut);
+            addAction(a);  // shortcuts act with every menu closed
+        }
+        if (e.item) {
+            a->setCheckable(true);
+            a->setChecked(e.checkedAtStart);
+            checked_[*e.item] = e.checkedAtStart;
+            items_[*e.item] = a;
+        }
+        actions_[e.name] = a;
+        connect(a, &QAction::triggered, this, [this, &e, a] { RunCommand(e, a); });
+    }
+}
+
+QAction* frmMain::action(const char* name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void frmMain::RunCommand(const MenuEntry& e, QAction* a) {
+    // Qt flips a checkable item on its own; the game alone decides the mark.
+    if (e.item) a->setChecked(checked_[*e.item]);
+    if (!a->isEnabled()) return;
+    switch (e.command) {
+        case Command::New: mnuNew_Click(game_); break;
+        case Command::Help: mnuHelp_Click(game_); break;
+        case Command::Colors: mnuColors_Click(game_, e.value); break;
+        case Command::Speed: mnuSpeed_Click(game_, e.value); break;
+        case Command::FishOk: mnuFishOk_Click(game_); break;
+        case Command::FishStep: mnuFishStep_Click(game_); break;
+        case Command::Auto: mnuAuto_Click(game_); break;
+        case Command::None: break;
+    }
+}
+
+void frmMain::tmrMain_Timer() { zorbel::tmrMain_Timer(game_); }
+void frmMain::tmrAuto_Timer() { zorbel::tmrAuto_Timer(game_); }
+
+// Escape closes the window whatever runs and whatever modifiers are held;
+// closing the last window ends the program.
+void frmMain::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
+void frmMain::SetTimerEnabled(Timer t, bool on) {
+    QTimer& timer = this->timer(t);
+    if (!on) {
+        timer.stop();
+    } else if (!timer.isActive()) {
+        timer.start();
+    }
+}
+
+bool frmMain::TimerEnabled(Timer t) const {
+    return (t == Timer::Main ? tmrMain_ : tmrAuto_).isActive();
+}
+
+void frmMain::SetTimerInterval(Timer t, int ms) { timer(t).setInterval(ms); }
+
+void frmMain::SetLabel(Label l, std::string_view utf8) {
+    (l == Label::Steps ? lblSteps_ : lblExp_)
+        ->setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+void frmMain::SetMenuChecked(MenuItem m, bool on) {
+    checked_[m] = on;
+    items_.at(m)->setChecked(on);
+}
+
+void frmMain::SetMenuEnabled(MenuItem m, bool on) { items_.at(m)->setEnabled(on); }
+
+void frmMain::DrawBoard() {
+    UpdateShownPictures(game_, [this](Int i, Int) { board_->RepaintCell(i); });
+}
+
+}  // namespace zorbel::ui

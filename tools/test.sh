@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test.
+# BUILD_DIR and extra CMake arguments (e.g. sanitizer flags) may be given.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/deps.sh
+build="${BUILD_DIR:-build}"
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+cmake --build "$build" -j"$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
