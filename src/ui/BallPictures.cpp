@@ -3,12 +3,10 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QRadialGradient>
-#include <QLinearGradient>
 #include <QtMath>
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 namespace zorbel::ui {
 namespace {
@@ -45,9 +43,9 @@ const QColor kNetColour(226, 226, 226);
 const QColor kNetShade(72, 72, 96, 80);  // a faint shadow keeps the net readable on pale balls
 constexpr qreal kNetWidth = 1.5;
 constexpr qreal kNetOvershoot = 1.5;  // logical pixels beyond the ball's edge
-constexpr qreal kNetMesh = 0.32;      // distance between threads before bending
-constexpr int kNetThreads = 4;        // on each side of the middle thread
-constexpr qreal kNetBulge = 1.6;      // how strongly the middle swells
+constexpr qreal kNetMesh = 0.40;      // distance between threads before bending
+constexpr int kNetThreads = 3;        // on each side of the middle thread
+constexpr qreal kNetBulge = 0.9;      // how strongly the middle swells
 constexpr qreal kNetTurn = 30.0;      // degrees, so the threads cross the rim at many angles
 constexpr int kNetSteps = 48;
 // Plus sign of an active ball, in logical pixels; snapped to whole physical
@@ -123,8 +121,8 @@ void PaintNet(QPainter& p, const QRectF& ball) {
     p.restore();
 }
 
-// Draws the plus sign straight onto physical pixels of an image whose side
-// is `size`, `scale` physical pixels to one logical pixel.
+// Draws the plus sign straight onto physical pixels, without antialiasing,
+// `scale` physical pixels to one logical pixel.
 void PaintPlus(QImage& image, qreal scale) {
     const qreal centre = image.width() / 2.0;
     const int thickness = std::max(1, qRound(kPlusThickness * scale));
@@ -181,7 +179,7 @@ void PaintBall(QPainter& p, const QRectF& rect, int colour) {
     p.setBrush(glow);
     p.drawEllipse(QPointF(0, 0), kCrescentRadius, kCrescentRadius);
 
-    // Specular spot: the window's reflection, near white, soft at its edge.
+    // Shine: the window mirrored in the glaze, near white, soft at its edge.
     p.save();
     p.translate(-0.36, -0.42);
     p.rotate(-40.0);
