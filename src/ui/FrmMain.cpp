@@ -104,8 +104,7 @@ void frmMain::BuildMenus() {
         a->setObjectName(QString::fromUtf8(e.name));
         if (e.key != 0) {
             a->setShortcut(QKeySequence(e.key));
-            a->setShortcutContext(Qt::WindowShortcut);
-            addAction(a);  // shortcuts act with every menu closed
+            a->setShortcutContext(Qt::WindowShortcut);  // acts with every menu closed
         }
         if (e.item) {
             a->setCheckable(true);
