@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Takes the picture of the game window shown in the README and the software
+# centre: runs an already built zorbel on a private Xvfb (no window manager,
+# so no decorations) and saves the window as it looks right after start-up.
+#
+# Usage: tools/screenshot.sh [path to zorbel] [output png]
+#   defaults: build/zorbel and docs/screenshot.png, from the repository root.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+zorbel=$(readlink -f "${1:-$root/build/zorbel}")
+out=${2:-$root/docs/screenshot.png}
+readonly CAPTION='Зорбель'
+readonly TIMEOUT=15
+
+[[ -x "$zorbel" ]] || { echo "no game binary at $zorbel; build it first" >&2; exit 1; }
+for tool in Xvfb xdotool import; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/zorbel-shot.XXXXXX")
+xvfb_pid=
+game_pid=
+cleanup() {
+    local pid
+    for pid in $game_pid $xvfb_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# The server picks a free display itself and names it once it is ready.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
+until [[ -s "$work/display" ]]; do
+    (( $(now_ms) < deadline )) && kill -0 "$xvfb_pid" 2>/dev/null || {
+        echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+    sleep 0.05
+done
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# A private lock folder, so that a game already open elsewhere does not make
+# this copy leave at once.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+"$zorbel" >"$work/zorbel.log" 2>&1 &
+game_pid=$!
+win=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "^${CAPTION}\$" | head -n1) || true
+[[ -n "$win" ]] || { echo "the game window did not appear" >&2; cat "$work/zorbel.log" >&2; exit 1; }
+
+# Shoot until two pictures in a row agree: the first frame may still be
+# on its way to the server.
+prev=
+deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
+while :; do
+    import -window "$win" "$work/shot.png"
+    sum=$(convert "$work/shot.png" -depth 8 rgb:- | md5sum)
+    [[ "$sum" == "$prev" ]] && break
+    prev=$sum
+    (( $(now_ms) < deadline )) || { echo "the window never held still" >&2; exit 1; }
+    sleep 0.2
+done
+
+mkdir -p "$(dirname "$out")"
+# No dates or other chunks that would change the file on every run.
+convert "$work/shot.png" -strip "png:$out"
+echo "wrote $out ($(identify -format '%wx%h' "$out"))"
