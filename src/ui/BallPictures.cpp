@@ -200,38 +200,74 @@ void PaintBall(QPainter& p, const QRectF& rect, int colour) {
     p.restore();
 }
 
-QImage MakeBallImage(int number, qreal dpr) {
-    const int side = std::max(1, qRound(kPictureSize * dpr));
+BallPictureSet::BallPictureSet(qreal dpr)
+    : dpr_(dpr), side_(std::max(1, qRound(kPictureSize * dpr))), scale_(static_cast<qreal>(side_) / kPictureSize) {}
+
+QImage BallPictureSet::NewLayer() const {
+    QImage layer(side_, side_, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    return layer;
+}
+
+const QRectF& BallPictureSet::BallRect() {
+    static const QRectF ball(kBallInset, kBallInset, kPictureSize - 2 * kBallInset, kPictureSize - 2 * kBallInset);
+    return ball;
+}
+
+const QImage& BallPictureSet::Ball(int colour) {
+    QImage& layer = balls_[static_cast<std::size_t>(colour)];
+    if (layer.isNull()) {
+        layer = NewLayer();
+        QPainter p(&layer);
+        p.scale(scale_, scale_);
+        PaintBall(p, BallRect(), colour);
+    }
+    return layer;
+}
+
+// The net is the same over every colour, so it is drawn once and laid over.
+const QImage& BallPictureSet::Net() {
+    if (net_.isNull()) {
+        net_ = NewLayer();
+        QPainter p(&net_);
+        p.scale(scale_, scale_);
+        PaintNet(p, BallRect());
+    }
+    return net_;
+}
+
+QImage BallPictureSet::Compose(int number) {
     const bool marked = number > kMarkedPictureOffset && number <= kActivePictureOffset;
     const bool active = number > kActivePictureOffset;
-    const int colour = (number - 1) % kBallColours + 1;
-
-    QImage image(side, side, QImage::Format_RGB32);
+    QImage image(side_, side_, QImage::Format_RGB32);
     image.fill(active ? kActivePictureGround : kPictureGround);
     if (number < 1 || number > kPictureCount) return image;
-
-    const qreal scale = static_cast<qreal>(side) / kPictureSize;
     {
         QPainter p(&image);
-        p.scale(scale, scale);
-        const QRectF ball(kBallInset, kBallInset, kPictureSize - 2 * kBallInset,
-                          kPictureSize - 2 * kBallInset);
-        PaintBall(p, ball, colour);
-        if (marked) PaintNet(p, ball);
+        p.drawImage(0, 0, Ball((number - 1) % kBallColours + 1));
+        if (marked) p.drawImage(0, 0, Net());
     }
-    if (active) PaintPlus(image, scale);
+    if (active) PaintPlus(image, scale_);
     return image;
 }
 
-QPixmap MakeBallPicture(int number, qreal dpr) {
-    QPixmap pixmap = QPixmap::fromImage(MakeBallImage(number, dpr));
-    pixmap.setDevicePixelRatio(dpr);
-    return pixmap;
+const QPixmap& BallPictureSet::Picture(int number) {
+    QPixmap& picture = pictures_[static_cast<std::size_t>(number)];
+    if (picture.isNull()) {
+        picture = QPixmap::fromImage(Compose(number));
+        picture.setDevicePixelRatio(dpr_);
+    }
+    return picture;
 }
 
+QImage MakeBallImage(int number, qreal dpr) { return BallPictureSet(dpr).Compose(number); }
+
+QPixmap MakeBallPicture(int number, qreal dpr) { return BallPictureSet(dpr).Picture(number); }
+
 std::array<QPixmap, 25> MakeBallPictures(qreal dpr) {
+    BallPictureSet set(dpr);
     std::array<QPixmap, 25> pictures;
-    for (int n = 1; n <= kPictureCount; ++n) pictures[n] = MakeBallPicture(n, dpr);
+    for (int n = 1; n <= kPictureCount; ++n) pictures[static_cast<std::size_t>(n)] = set.Picture(n);
     return pictures;
 }
 

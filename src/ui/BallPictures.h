@@ -33,6 +33,30 @@ QPixmap MakeBallPicture(int number, qreal dpr);
 // The same picture as an opaque image of round(40 * dpr) physical pixels.
 QImage MakeBallImage(int number, qreal dpr);
 
+// The pictures of one screen density, each made the first time it is shown:
+// a board of six colours never pays for the other two, nor for a net or a
+// plus sign before one appears. Balls and net are painted once as layers.
+class BallPictureSet {
+public:
+    explicit BallPictureSet(qreal dpr);
+    qreal dpr() const { return dpr_; }
+    const QPixmap& Picture(int number);  // 1..24
+    QImage Compose(int number);
+
+private:
+    QImage NewLayer() const;
+    static const QRectF& BallRect();
+    const QImage& Ball(int colour);
+    const QImage& Net();
+
+    qreal dpr_;
+    int side_;
+    qreal scale_;
+    std::array<QImage, kBallColours + 1> balls_;
+    QImage net_;
+    std::array<QPixmap, kPictureCount + 1> pictures_;
+};
+
 // All 24, index 0 unused.
 std::array<QPixmap, 25> MakeBallPictures(qreal dpr);
 

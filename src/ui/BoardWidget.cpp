@@ -3,8 +3,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/BallPictures.h"
-
 namespace zorbel::ui {
 
 QRect CellRect(Int i) {
@@ -31,29 +29,22 @@ void BoardWidget::RepaintCell(Int i) {
     update(CellRect(i).translated(-kGridLeft, -kGridTop));
 }
 
-// Pictures are made for the screen's pixel density, and made again if the
+// Pictures are made for the screen's pixel density, and made anew if the
 // window moves to a screen of another density.
-void BoardWidget::EnsurePictures() {
-    const qreal dpr = devicePixelRatioF();
-    if (dpr == picturesDpr_) return;
-    pictures_ = MakeBallPictures(dpr);
-    picturesDpr_ = dpr;
-}
-
 const QPixmap& BoardWidget::Picture(int number) {
-    EnsurePictures();
-    return pictures_[static_cast<std::size_t>(number)];
+    const qreal dpr = devicePixelRatioF();
+    if (!pictures_ || pictures_->dpr() != dpr) pictures_ = std::make_unique<BallPictureSet>(dpr);
+    return pictures_->Picture(number);
 }
 
 void BoardWidget::paintEvent(QPaintEvent* e) {
-    EnsurePictures();
     QPainter p(this);
     for (Int i = 1; i <= kCells; ++i) {
         const QRect r = CellRect(i).translated(-kGridLeft, -kGridTop);
         if (!e->region().intersects(r)) continue;
         const Int n = state_.ShownPicture[i];
         if (n >= 1 && n <= 24) {
-            p.drawPixmap(r, pictures_[static_cast<std::size_t>(n)]);
+            p.drawPixmap(r, Picture(n));
         } else {
             p.fillRect(r, palette().window());  // not drawn yet: shows the window
         }

@@ -3,10 +3,10 @@
 // record holds and reports presses and releases by cell; it decides nothing.
 #include <QPixmap>
 #include <QWidget>
-#include <array>
-#include <functional>
+#include <memory>
 
 #include "engine/GameState.h"
+#include "ui/BallPictures.h"
 
 namespace zorbel::ui {
 
@@ -39,11 +39,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    void EnsurePictures();
-
     const GameState& state_;
-    std::array<QPixmap, 25> pictures_;
-    qreal picturesDpr_ = 0;
+    std::unique_ptr<BallPictureSet> pictures_;
     int repaintRequests_ = 0;
 };
 
