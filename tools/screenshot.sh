@@ -31,21 +31,9 @@ cleanup() {
 trap cleanup EXIT
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
-# The server picks a free display itself and names it once it is ready.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
-until [[ -s "$work/display" ]]; do
-    (( $(now_ms) < deadline )) && kill -0 "$xvfb_pid" 2>/dev/null || {
-        echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
-    sleep 0.05
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-# A private lock folder, so that a game already open elsewhere does not make
-# this copy leave at once.
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=xvfb.sh
+source "$root/tools/xvfb.sh"
+start_xvfb "$work" "$TIMEOUT" || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 
 "$zorbel" >"$work/zorbel.log" 2>&1 &
 game_pid=$!

@@ -21,6 +21,15 @@ constexpr int kLabelHeight = 19;
 constexpr int kLabelGap = 45;  // from the top of the last row to the labels
 constexpr int kFontPoints = 9;
 
+// Black text on a ground of its own, painted by the widget itself.
+void SetColours(QWidget* w, const QColor& ground) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, ground);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
 }  // namespace
 
 frmMain::frmMain(std::uint64_t seed, QWidget* parent)
@@ -32,11 +41,7 @@ frmMain::frmMain(std::uint64_t seed, QWidget* parent)
 
     client_ = new QWidget(this);
     client_->setFixedSize(kClientWidth, kClientHeight);
-    QPalette pal = client_->palette();
-    pal.setColor(QPalette::Window, kBackground);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    client_->setPalette(pal);
-    client_->setAutoFillBackground(true);
+    SetColours(client_, kBackground);
     setCentralWidget(client_);
 
     for (QTimer* t : {&tmrMain_, &tmrAuto_}) {
@@ -51,11 +56,7 @@ frmMain::frmMain(std::uint64_t seed, QWidget* parent)
     lblExp_ = new QLabel(client_);
     for (QLabel* l : {lblSteps_, lblExp_}) {
         l->resize(kLabelWidth, kLabelHeight);
-        QPalette lp = l->palette();
-        lp.setColor(QPalette::Window, kLabelBackground);
-        lp.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(lp);
-        l->setAutoFillBackground(true);
+        SetColours(l, kLabelBackground);
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         l->hide();
     }

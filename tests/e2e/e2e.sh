@@ -56,23 +56,9 @@ die() {
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
 # --- the X session ------------------------------------------------------
-# -displayfd lets the server pick a free display and tell us once it is
-# ready, so there is neither a guessed number nor a race with other runs.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
-    3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
-until [[ -s "$work/display" ]]; do
-    kill -0 "$xvfb_pid" 2>/dev/null || die "Xvfb did not start: $(cat "$work/xvfb.log")"
-    (( $(now_ms) < deadline )) || die "Xvfb did not report a display"
-    sleep 0.05
-done
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-# The single-copy lock lives here; a private folder keeps this run apart
-# from any game the user has open.
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=../../tools/xvfb.sh
+source "$(dirname "$0")/../../tools/xvfb.sh"
+start_xvfb "$work" "$TIMEOUT" || die "Xvfb did not start: $(cat "$work/xvfb.log")"
 log "X display $DISPLAY"
 
 # --- helpers ------------------------------------------------------------

@@ -1,0 +1,24 @@
+# Sourced by the scripts that run the game in a real X session.
+#
+# start_xvfb WORK TIMEOUT: starts a private Xvfb and exports DISPLAY. The
+# server picks a free display itself (-displayfd) and names it once it is
+# ready, so there is neither a guessed number nor a race with other runs.
+# Sets xvfb_pid; returns 1, with the server's log in WORK/xvfb.log, when no
+# display comes up within TIMEOUT seconds.
+start_xvfb() {
+    local work=$1 timeout=$2 deadline
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+        3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    deadline=$(( $(date +%s) + timeout ))
+    until [[ -s "$work/display" ]]; do
+        kill -0 "$xvfb_pid" 2>/dev/null && (( $(date +%s) < deadline )) || return 1
+        sleep 0.05
+    done
+    export DISPLAY=":$(head -n1 "$work/display")"
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    # The single-copy lock lives here; a private folder keeps this run apart
+    # from any game the user has open.
+    export XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+}
