@@ -1,5 +1,4 @@
 #include <array>
-#include <string>
 
 #include "engine/Engine.h"
 
@@ -57,7 +56,7 @@ Int CountMoves(Game& g) {
     }
 
     if (g.MoveCount != 0) {
-        g.ui.SetLabel(Label::Steps, "Ходов: " + std::to_string(g.MoveCount));
+        SetLabelText(g.ui, Label::Steps, "Ходов: %d", g.MoveCount);
         return 0;
     }
     g.ui.SetLabel(Label::Steps, "Ходов нет!");

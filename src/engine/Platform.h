@@ -1,6 +1,9 @@
 #pragma once
 // What the game asks of its window: two timers, two labels, menu marks and
 // the board drawing. The Qt window implements it; tests use a fake.
+#include <algorithm>
+#include <array>
+#include <cstdio>
 #include <string_view>
 
 #include "engine/GameState.h"
@@ -30,5 +33,14 @@ public:
     // Brings the shown board up to date with the game record.
     virtual void DrawBoard() = 0;
 };
+
+// Label texts are formatted into a fixed buffer, since the score label is
+// rewritten on every tick and should cost no allocation.
+template <class... Args>
+void SetLabelText(Platform& ui, Label l, const char* format, Args... args) {
+    std::array<char, 64> text{};
+    const int length = std::snprintf(text.data(), text.size(), format, args...);
+    ui.SetLabel(l, std::string_view(text.data(), static_cast<std::size_t>(std::max(length, 0))));
+}
 
 }  // namespace zorbel

@@ -9,7 +9,7 @@ namespace zorbel {
 Int DrawBelow(RandomSource& rnd, Int n) {
     const double r = static_cast<double>(rnd.Next());
     const auto k = static_cast<long>(static_cast<double>(n) * r);
-    return static_cast<Int>(std::clamp<long>(k, 0, n - 1));
+    return static_cast<Int>(std::clamp<long>(k, 0, std::max<long>(n - 1, 0)));
 }
 
 float TwisterRandom::Next() {

@@ -1,5 +1,3 @@
-#include <string>
-
 #include "engine/Engine.h"
 
 namespace zorbel {
@@ -16,9 +14,7 @@ void RefillBoard(Game& g) {
         previous = c;
         if (g.Score != kScoreCap && g.AutoMode == 0) ++g.Score;
     }
-    std::string text = "Счёт: " + std::to_string(g.Score);
-    if (g.Score == kScoreCap) text += "+";
-    g.ui.SetLabel(Label::Exp, text);
+    SetLabelText(g.ui, Label::Exp, "Счёт: %d%s", g.Score, g.Score == kScoreCap ? "+" : "");
 }
 
 }  // namespace zorbel

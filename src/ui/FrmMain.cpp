@@ -15,7 +15,6 @@ namespace {
 
 const QColor kBackground(192, 192, 255);
 const QColor kLabelBackground(192, 192, 192);
-constexpr int kTickMs = 250;
 constexpr int kLabelWidth = 139;
 constexpr int kLabelHeight = 19;
 constexpr int kLabelGap = 45;  // from the top of the last row to the labels
@@ -45,7 +44,7 @@ frmMain::frmMain(std::uint64_t seed, QWidget* parent)
     setCentralWidget(client_);
 
     for (QTimer* t : {&tmrMain_, &tmrAuto_}) {
-        t->setInterval(kTickMs);
+        t->setInterval(kDefaultTickMs);
         t->setTimerType(Qt::PreciseTimer);
     }
     connect(&tmrMain_, &QTimer::timeout, this, &frmMain::tmrMain_Timer);
