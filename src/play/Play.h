@@ -18,15 +18,22 @@ bool AreNeighbours(Int a, Int b);
 // press on a cell and later its release. A press that is let through ends
 // the pressed cell's grab, so its release counts for the cell under the
 // pointer (0 outside the grid: nothing); a press turned away keeps the
-// grab, so its release counts for the pressed cell itself.
+// grab, so its release counts for the pressed cell itself. Each mouse
+// button's press and release pair up on their own, so a second button
+// pressed meanwhile does not lose the first one's release.
 class BoardPointer {
 public:
-    void Press(Game& g, Int cell);
-    void Release(Game& g, Int cellUnderPointer);
+    static constexpr int kButtons = 8;  // button 0..7; higher ones share the last slot
+    void Press(Game& g, Int cell, int button = 0);
+    void Release(Game& g, Int cellUnderPointer, int button = 0);
 
 private:
-    Int pressed_ = 0;
-    bool grabEnded_ = false;
+    struct Pending {
+        Int pressed = 0;
+        bool grabEnded = false;
+    };
+    Pending& Slot(int button);
+    Pending pending_[kButtons];
 };
 
 // The guarded click of a press or release; returns whether it was let through.

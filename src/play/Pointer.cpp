@@ -24,17 +24,22 @@ bool Img_MouseUp(Game& g, Int i) {
     return true;
 }
 
-void BoardPointer::Press(Game& g, Int cell) {
-    pressed_ = cell;
-    grabEnded_ = false;
-    if (cell < 1 || cell > kCells) return;
-    grabEnded_ = Img_MouseDown(g, cell);
+BoardPointer::Pending& BoardPointer::Slot(int button) {
+    return pending_[button < 0 ? 0 : button >= kButtons ? kButtons - 1 : button];
 }
 
-void BoardPointer::Release(Game& g, Int cellUnderPointer) {
-    const Int target = grabEnded_ ? cellUnderPointer : pressed_;
-    pressed_ = 0;
-    grabEnded_ = false;
+void BoardPointer::Press(Game& g, Int cell, int button) {
+    Pending& p = Slot(button);
+    p.pressed = cell;
+    p.grabEnded = false;
+    if (cell < 1 || cell > kCells) return;
+    p.grabEnded = Img_MouseDown(g, cell);
+}
+
+void BoardPointer::Release(Game& g, Int cellUnderPointer, int button) {
+    Pending& p = Slot(button);
+    const Int target = p.grabEnded ? cellUnderPointer : p.pressed;
+    p = Pending{};
     if (target < 1 || target > kCells) return;
     Img_MouseUp(g, target);
 }

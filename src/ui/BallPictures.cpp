@@ -23,7 +23,7 @@ const std::array<Ramp, kBallColours + 1> kRamps{{
     {QColor(0, 0, 0), QColor(0, 0, 0), QColor(0, 0, 0)},  // no ball
     {QColor(255, 43, 43), QColor(214, 0, 0), QColor(135, 0, 0)},             // red
     {QColor(255, 255, 43), QColor(214, 214, 0), QColor(135, 135, 0)},        // yellow
-    {QColor(43, 255, 43), QColor(0, 192, 0), QColor(0, 120, 0)},             // green
+    {QColor(43, 255, 43), QColor(0, 214, 0), QColor(0, 135, 0)},             // green
     {QColor(43, 255, 255), QColor(0, 214, 214), QColor(0, 135, 135)},        // cyan
     {QColor(43, 43, 255), QColor(0, 0, 214), QColor(0, 0, 135)},             // blue
     {QColor(255, 43, 255), QColor(214, 0, 214), QColor(135, 0, 135)},        // magenta

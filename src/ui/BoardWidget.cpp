@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
+#include <bit>
 
 namespace zorbel::ui {
 
@@ -16,10 +18,12 @@ BoardWidget::BoardWidget(const GameState& state, QWidget* parent) : QWidget(pare
     setFocusPolicy(Qt::NoFocus);
 }
 
-Int BoardWidget::CellAt(QPoint pos) {
-    if (pos.x() < 0 || pos.y() < 0) return 0;
-    const int c = pos.x() / kCellSize + 1;
-    const int r = pos.y() / kCellSize + 1;
+Int BoardWidget::CellAt(QPointF pos) {
+    const int x = qFloor(pos.x());
+    const int y = qFloor(pos.y());
+    if (x < 0 || y < 0) return 0;
+    const int c = x / kCellSize + 1;
+    const int r = y / kCellSize + 1;
     if (c > kColumns || r > kRows) return 0;
     return static_cast<Int>((r - 1) * kColumns + c);
 }
@@ -51,14 +55,21 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
     }
 }
 
+namespace {
+
+// Buttons by number, so that each one's press and release pair up.
+int ButtonNumber(Qt::MouseButton b) { return std::countr_zero(static_cast<unsigned>(b)); }
+
+}  // namespace
+
 void BoardWidget::mousePressEvent(QMouseEvent* e) {
-    emit cellPressed(CellAt(e->position().toPoint()));
+    emit cellPressed(CellAt(e->position()), ButtonNumber(e->button()));
 }
 
 // Qt keeps the press's grab on this widget, so a release anywhere arrives
 // here; outside the grid it names no cell.
 void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
-    emit cellReleased(CellAt(e->position().toPoint()));
+    emit cellReleased(CellAt(e->position()), ButtonNumber(e->button()));
 }
 
 }  // namespace zorbel::ui

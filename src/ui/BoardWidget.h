@@ -22,16 +22,17 @@ class BoardWidget : public QWidget {
 public:
     explicit BoardWidget(const GameState& state, QWidget* parent = nullptr);
 
-    // Cell under a point of this widget, 0 outside the grid.
-    static Int CellAt(QPoint pos);
+    // Cell under a point of this widget, 0 outside the grid. Positions are
+    // floored, so each cell owns exactly its 40 columns and rows of pixels.
+    static Int CellAt(QPointF pos);
     // Schedules a repaint of one cell whose picture number changed.
     void RepaintCell(Int i);
     int RepaintRequests() const { return repaintRequests_; }
     const QPixmap& Picture(int number);
 
 signals:
-    void cellPressed(zorbel::Int cell);
-    void cellReleased(zorbel::Int cell);
+    void cellPressed(zorbel::Int cell, int button);
+    void cellReleased(zorbel::Int cell, int button);
 
 protected:
     void paintEvent(QPaintEvent* e) override;

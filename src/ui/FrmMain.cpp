@@ -1,5 +1,7 @@
 #include "ui/FrmMain.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <vector>
@@ -51,11 +53,16 @@ frmMain::frmMain(std::uint64_t seed, QWidget* parent)
     connect(&tmrAuto_, &QTimer::timeout, this, &frmMain::tmrAuto_Timer);
 
     BuildMenus();
+    menuBar()->installEventFilter(this);
+    // The menu bar keeps the desktop's menu font, like its drop-downs; the
+    // window's own font is for the labels.
+    menuBar()->setFont(QApplication::font("QMenuBar"));
     lblSteps_ = new QLabel(client_);
     lblExp_ = new QLabel(client_);
     for (QLabel* l : {lblSteps_, lblExp_}) {
         l->resize(kLabelWidth, kLabelHeight);
         SetColours(l, kLabelBackground);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         l->hide();
     }
@@ -72,8 +79,10 @@ void frmMain::Form_Load() {
 void frmMain::BuildGrid() {
     board_ = new BoardWidget(game_, client_);
     board_->setPalette(client_->palette());
-    connect(board_, &BoardWidget::cellPressed, this, [this](Int cell) { pointer_.Press(game_, cell); });
-    connect(board_, &BoardWidget::cellReleased, this, [this](Int cell) { pointer_.Release(game_, cell); });
+    connect(board_, &BoardWidget::cellPressed, this,
+            [this](Int cell, int button) { pointer_.Press(game_, cell, button); });
+    connect(board_, &BoardWidget::cellReleased, this,
+            [this](Int cell, int button) { pointer_.Release(game_, cell, button); });
     lblSteps_->move(kGridLeft, CellRect(145).top() + kLabelGap);
     lblExp_->move(CellRect(140).left(), lblSteps_->y());
     lblSteps_->show();
@@ -93,6 +102,7 @@ void frmMain::BuildMenus() {
         if (opensMenu) {
             QMenu* m = e.level == 0 ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);
             m->setObjectName(QString::fromUtf8(e.name));
+            m->setStyle(&menuStyle_);
             open.push_back(m);
             continue;
         }
@@ -141,14 +151,36 @@ void frmMain::RunCommand(const MenuEntry& e, QAction* a) {
 void frmMain::tmrMain_Timer() { zorbel::tmrMain_Timer(game_); }
 void frmMain::tmrAuto_Timer() { zorbel::tmrAuto_Timer(game_); }
 
-// Escape closes the window whatever runs and whatever modifiers are held;
-// closing the last window ends the program.
+// Escape closes the window whatever runs and whatever modifiers are held.
+void frmMain::Form_KeyDown(int key) {
+    if (key == Qt::Key_Escape) close();
+}
+
 void frmMain::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
+    Form_KeyDown(e->key());
     QMainWindow::keyPressEvent(e);
+}
+
+// Once a menu has been closed with Escape or Alt tapped, the menu bar keeps
+// the keyboard and would swallow every later Escape. While no menu item is
+// highlighted there, Escape is the window's.
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == menuBar() && e->type() == QEvent::KeyPress && menuBar()->activeAction() == nullptr) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Escape) {
+            Form_KeyDown(key);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+// Closing, by any way, ends the game between two ticks: nothing is saved and
+// nothing asked; the last window closed ends the program.
+void frmMain::closeEvent(QCloseEvent* e) {
+    tmrMain_.stop();
+    tmrAuto_.stop();
+    e->accept();
 }
 
 void frmMain::SetTimerEnabled(Timer t, bool on) {

@@ -9,6 +9,7 @@
 #include "engine/Game.h"
 #include "play/Play.h"
 #include "ui/BoardWidget.h"
+#include "ui/MenuStyle.h"
 #include "ui/MenuTable.h"
 
 namespace zorbel::ui {
@@ -43,13 +44,17 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void Form_Load();
+    void Form_KeyDown(int key);
     void BuildMenus();
     void BuildGrid();
     void RunCommand(const MenuEntry& entry, QAction* action);
 
+    MenuStyle menuStyle_;
     TwisterRandom rnd_;
     Game game_;
     BoardPointer pointer_;

@@ -1,16 +1,31 @@
 #include "ui/SingleInstance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <unistd.h>
 
 namespace zorbel::ui {
 
+namespace {
+
+// The session's runtime folder, private to the user. Without one (a bare
+// X server, a cron job) the lock goes to /run/user/<uid> if that exists,
+// else to the private 0700 folder Qt makes for the user; never to a folder
+// that other users share.
+QString RuntimeFolder() {
+    const QString session = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!session.isEmpty() && QFileInfo(session).isDir()) return session;
+    const QString perUser = QStringLiteral("/run/user/%1").arg(getuid());
+    if (QFileInfo(perUser).isDir() && QFileInfo(perUser).isWritable()) return perUser;
+    const QString qtFallback = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return qtFallback.isEmpty() ? QDir::homePath() : qtFallback;
+}
+
+}  // namespace
+
 bool SingleInstance::Acquire() {
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    // Qt makes a private per-user folder when the session has none; only if
-    // even that fails does the lock go to the home folder, never to /tmp.
-    if (dir.isEmpty()) dir = QDir::homePath();
-    lock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/zorbel.lock"));
+    lock_ = std::make_unique<QLockFile>(RuntimeFolder() + QStringLiteral("/zorbel.lock"));
     lock_->setStaleLockTime(0);  // stale only when its owner has died, never by age
     return lock_->tryLock(0);
 }

@@ -212,5 +212,14 @@ TEST_F(Selection, PressTurnedAwayDuringSettleSelectsThePressedCellWhenReleasedAf
     EXPECT_TRUE(r.MarkedCells().empty());
 }
 
+TEST_F(Selection, EachButtonKeepsItsOwnReleaseWhenAnotherIsPressedMeanwhile) {
+    r.pointer.Press(g, 110, 0);   // left: selects 110, its grab ends
+    r.pointer.Press(g, 121, 1);   // right, meanwhile: no neighbour, selection moves
+    r.pointer.Release(g, 121, 1); // on the selected cell: nothing
+    ExpectOnlySelected(121);
+    r.pointer.Release(g, 135, 0); // the left button's release still counts where it ends
+    ExpectOnlySelected(135);
+}
+
 }  // namespace
 }  // namespace zorbel::test

@@ -206,6 +206,10 @@ private slots:
         QCOMPARE(BoardWidget::CellAt(QPoint(600, 10)), Int(0));
         QCOMPARE(BoardWidget::CellAt(QPoint(10, 400)), Int(0));
         QCOMPARE(BoardWidget::CellAt(QPoint(-1, 10)), Int(0));
+        // High-density screens report fractions: a point belongs to the
+        // pixel it lies in, not to the nearest pixel edge.
+        QCOMPARE(BoardWidget::CellAt(QPointF(39.6, 10)), Int(1));
+        QCOMPARE(BoardWidget::CellAt(QPointF(-0.4, 10)), Int(0));
 
         QCOMPARE(w_->lblSteps()->geometry(), QRect(5, 410, 139, 19));
         QCOMPARE(w_->lblExp()->geometry(), QRect(165, 410, 139, 19));
@@ -366,6 +370,16 @@ private slots:
         ShowActive();
         if (settling) w_->timer(Timer::Main).start();
         QTest::keyClick(w_->windowHandle(), Qt::Key_Escape, Qt::KeyboardModifiers(modifiers));
+        QVERIFY(!w_->isVisible());
+    }
+
+    // Alt tapped alone, or a menu closed with Escape, leaves the keyboard
+    // with the menu bar; Escape must still close the window.
+    void keys_escapeClosesWhileTheMenuBarHasTheKeyboard() {
+        ShowActive();
+        w_->menuBar()->setFocus();
+        QCOMPARE(QApplication::focusWidget(), w_->menuBar());
+        QTest::keyClick(w_->windowHandle(), Qt::Key_Escape);
         QVERIFY(!w_->isVisible());
     }
 

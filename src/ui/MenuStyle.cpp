@@ -1,0 +1,19 @@
+#include "ui/MenuStyle.h"
+
+#include <QStyleOptionMenuItem>
+
+namespace zorbel::ui {
+
+void MenuStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget) const {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuItem && item && item->checkType != QStyleOptionMenuItem::NotCheckable && !item->checked) {
+        QStyleOptionMenuItem plain(*item);
+        plain.checkType = QStyleOptionMenuItem::NotCheckable;  // the text keeps its place
+        QProxyStyle::drawControl(element, &plain, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}
+
+}  // namespace zorbel::ui
