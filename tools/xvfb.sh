@@ -17,6 +17,9 @@ start_xvfb() {
     done
     export DISPLAY=":$(head -n1 "$work/display")"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    # The caption is Cyrillic: xdotool matches window names only under a
+    # UTF-8 locale, and CI may run with none set.
+    export LC_ALL=C.UTF-8
     # The single-copy lock lives here; a private folder keeps this run apart
     # from any game the user has open.
     export XDG_RUNTIME_DIR="$work/runtime"

@@ -13,6 +13,7 @@
 # Usage: bench/startup/compare.sh [build dir] [runs]
 #   the build dir holds zorbel and bench/startup/bare_window (default: build)
 set -euo pipefail
+export LC_ALL=C.UTF-8  # xdotool matches the Cyrillic caption only under a UTF-8 locale
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(readlink -f "${1:-$root/build}")
 runs=${2:-5}
