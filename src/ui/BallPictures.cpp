@@ -260,8 +260,6 @@ const QPixmap& BallPictureSet::Picture(int number) {
     return picture;
 }
 
-QImage MakeBallImage(int number, qreal dpr) { return BallPictureSet(dpr).Compose(number); }
-
 QPixmap MakeBallPicture(int number, qreal dpr) { return BallPictureSet(dpr).Picture(number); }
 
 std::array<QPixmap, 25> MakeBallPictures(qreal dpr) {

@@ -30,8 +30,6 @@ void PaintBall(QPainter& p, const QRectF& rect, int colour);
 // Picture 1..24 (colour, +8 marked net, +16 active plus sign), 40x40
 // logical, rendered at device pixel ratio dpr.
 QPixmap MakeBallPicture(int number, qreal dpr);
-// The same picture as an opaque image of round(40 * dpr) physical pixels.
-QImage MakeBallImage(int number, qreal dpr);
 
 // The pictures of one screen density, each made the first time it is shown:
 // a board of six colours never pays for the other two, nor for a net or a
