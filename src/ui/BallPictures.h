@@ -39,9 +39,9 @@ public:
     explicit BallPictureSet(qreal dpr);
     qreal dpr() const { return dpr_; }
     const QPixmap& Picture(int number);  // 1..24
-    QImage Compose(int number);
 
 private:
+    QImage Compose(int number);
     QImage NewLayer() const;
     static const QRectF& BallRect();
     const QImage& Ball(int colour);
