@@ -2,9 +2,9 @@
 
 namespace zorbel {
 
-// Switching on while the board settles drops only the selection: the
-// removal marks stay, since the rays of an active ball that already went
-// off would not be marked again.
+// Switching on while the board settles leaves the marks alone: they are the
+// removal marks (nothing can be selected while tmrMain runs), and clearing
+// them would lose the rays of an active ball that has already gone off.
 void mnuAuto_Click(Game& g) {
     if (g.AutoMode != 0) {
         g.AutoMode = 0;
@@ -17,11 +17,6 @@ void mnuAuto_Click(Game& g) {
     if (!g.ui.TimerEnabled(Timer::Main)) {
         ClearSelection(g);
         g.ui.SetTimerEnabled(Timer::Auto, true);
-    } else if (g.FirstCell != 0) {
-        g.Marks[g.FirstCell] = 0;
-        g.FirstCell = 0;
-        g.SecondCell = 0;
-        g.ui.DrawBoard();
     }
 }
 
