@@ -159,8 +159,7 @@ void PaintBall(QPainter& p, const QRectF& rect, int colour) {
 
     // Body: lit from the upper left, turning to the dark tone at the far rim.
     QRadialGradient body(QPointF(-0.3, -0.35), 1.45, QPointF(-0.42, -0.48));
-    body.setColorAt(0.00, Mix(ramp.light, Qt::white, 0.25));
-    body.setColorAt(0.18, ramp.light);
+    body.setColorAt(0.00, Mix(ramp.light, ramp.body, 0.7));
     body.setColorAt(0.52, ramp.body);
     body.setColorAt(0.84, ramp.dark);
     body.setColorAt(1.00, ramp.dark.darker(150));
@@ -179,14 +178,16 @@ void PaintBall(QPainter& p, const QRectF& rect, int colour) {
     p.setBrush(glow);
     p.drawEllipse(QPointF(0, 0), kCrescentRadius, kCrescentRadius);
 
-    // Shine: the window mirrored in the glaze, near white, soft at its edge.
+    // Shine: the window mirrored in the glaze, soft at its edge. It is the
+    // ball's own brightest tone, not white, so the ball keeps its colour
+    // where it is lit most.
     p.save();
     p.translate(-0.36, -0.42);
     p.rotate(-40.0);
     QRadialGradient shine(QPointF(0, 0), 1.0);
-    shine.setColorAt(0.0, QColor(255, 255, 255, 235));
-    shine.setColorAt(0.45, QColor(255, 255, 255, 150));
-    shine.setColorAt(1.0, QColor(255, 255, 255, 0));
+    shine.setColorAt(0.0, ramp.light);
+    shine.setColorAt(0.5, WithAlpha(ramp.light, 230));
+    shine.setColorAt(1.0, WithAlpha(ramp.light, 0));
     p.scale(0.34, 0.22);
     p.setBrush(shine);
     p.drawEllipse(QPointF(0, 0), 1.0, 1.0);

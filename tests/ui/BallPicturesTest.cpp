@@ -54,6 +54,8 @@ private slots:
     void plusSignScalesToWholePixelsAtDprTwo();
     void activeBallIsThePlainBallAwayFromThePlus();
     void bodyColoursAreDistinct();
+    void highlightIsTheBallsOwnBrightTone_data();
+    void highlightIsTheBallsOwnBrightTone();
     void markedBallWearsANetThatBreaksItsOutline_data();
     void markedBallWearsANetThatBreaksItsOutline();
     void iconIsOpaqueOnLavenderWithNineBalls_data();
@@ -205,6 +207,36 @@ void BallPicturesTest::bodyColoursAreDistinct() {
     QVERIFY(body[8].red() > 200 && body[8].green() > 70 && body[8].green() < 160 && body[8].blue() < 60);
     QVERIFY(body[7].red() >= body[7].green() && body[7].green() >= body[7].blue());
     QVERIFY(body[7].red() - body[7].blue() < 50 && body[7].blue() > 140);
+}
+
+// The shine is the ball's own bright tone, not white: the brightest pixel
+// on the ball keeps the hue and most of the saturation of the lit tone.
+void BallPicturesTest::highlightIsTheBallsOwnBrightTone_data() {
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<QColor>("light");
+    const QColor lights[] = {{255, 43, 43},  {255, 255, 43}, {43, 255, 43},   {43, 255, 255},
+                             {43, 43, 255},  {255, 43, 255}, {235, 231, 226}, {255, 153, 44}};
+    for (int colour = 1; colour <= kBallColours; ++colour) QTest::addRow("colour %d", colour) << colour << lights[colour - 1];
+}
+
+void BallPicturesTest::highlightIsTheBallsOwnBrightTone() {
+    QFETCH(int, colour);
+    QFETCH(QColor, light);
+    const QImage image = MakeBallPicture(colour, 1.0).toImage();
+    QColor brightest(0, 0, 0);
+    auto luma = [](const QColor& c) { return 299 * c.red() + 587 * c.green() + 114 * c.blue(); };
+    constexpr int kInside = 15;  // pixels from the middle: on the ball, clear of the ground
+    for (int y = kCentre - kInside; y <= kCentre + kInside; ++y) {
+        for (int x = kCentre - kInside; x <= kCentre + kInside; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if ((x - kCentre) * (x - kCentre) + (y - kCentre) * (y - kCentre) <= kInside * kInside && luma(c) > luma(brightest))
+                brightest = c;
+        }
+    }
+    const int hueGap = std::abs(brightest.hsvHue() - light.hsvHue());
+    QVERIFY2(std::min(hueGap, 360 - hueGap) <= 10, qPrintable(Describe(brightest)));
+    QVERIFY2(brightest.hsvSaturation() >= light.hsvSaturation() * 3 / 4, qPrintable(Describe(brightest)));
+    QVERIFY2(brightest.value() >= light.value() * 9 / 10, qPrintable(Describe(brightest)));  // still a shine
 }
 
 void BallPicturesTest::markedBallWearsANetThatBreaksItsOutline_data() {
