@@ -161,11 +161,11 @@ void frmMain::keyPressEvent(QKeyEvent* e) {
     QMainWindow::keyPressEvent(e);
 }
 
-// Once a menu has been closed with Escape or Alt tapped, the menu bar keeps
-// the keyboard and would swallow every later Escape. While no menu item is
-// highlighted there, Escape is the window's.
+// After Alt is tapped, or a menu is closed with Escape, the menu bar keeps
+// the keyboard with a title highlighted and would take the next Escape for
+// itself. While no drop-down is open, Escape is the window's.
 bool frmMain::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == menuBar() && e->type() == QEvent::KeyPress && menuBar()->activeAction() == nullptr) {
+    if (watched == menuBar() && e->type() == QEvent::KeyPress && QApplication::activePopupWidget() == nullptr) {
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Escape) {
             Form_KeyDown(key);

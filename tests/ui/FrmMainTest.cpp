@@ -373,13 +373,38 @@ private slots:
         QVERIFY(!w_->isVisible());
     }
 
-    // Alt tapped alone, or a menu closed with Escape, leaves the keyboard
-    // with the menu bar; Escape must still close the window.
+    // Alt tapped alone, or a drop-down closed with Escape, leaves the menu
+    // bar in its keyboard mode with a title highlighted. With no drop-down
+    // open, the first Escape must still close the window. Real key events
+    // through the window system, as Qt's menu bar watches them.
+    void keys_escapeClosesWhileTheMenuBarHasTheKeyboard_data() {
+        QTest::addColumn<bool>("openWithKeys");
+        QTest::addColumn<bool>("openWithMouse");
+        QTest::newRow("Alt tapped") << false << false;
+        QTest::newRow("menu opened by keys, closed with Escape") << true << false;
+        QTest::newRow("menu opened by mouse, closed with Escape") << false << true;
+    }
     void keys_escapeClosesWhileTheMenuBarHasTheKeyboard() {
+        QFETCH(bool, openWithKeys);
+        QFETCH(bool, openWithMouse);
         ShowActive();
-        w_->menuBar()->setFocus();
-        QCOMPARE(QApplication::focusWidget(), w_->menuBar());
-        QTest::keyClick(w_->windowHandle(), Qt::Key_Escape);
+        QWindow* win = w_->windowHandle();
+        QMenuBar* bar = w_->menuBar();
+        if (openWithMouse) {
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(bar->actions()[0]).center());
+        } else {
+            QTest::keyPress(win, Qt::Key_Alt, Qt::AltModifier);
+            QTest::keyRelease(win, Qt::Key_Alt);
+            QVERIFY2(bar->activeAction() != nullptr && bar->hasFocus(), "Alt must put the menu bar in keyboard mode");
+            if (openWithKeys) QTest::keyClick(win, Qt::Key_Down);
+        }
+        if (openWithKeys || openWithMouse) {
+            QVERIFY(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+            QTest::keyClick(QApplication::activePopupWidget()->windowHandle(), Qt::Key_Escape);
+            QVERIFY(QApplication::activePopupWidget() == nullptr);
+            QVERIFY(w_->isVisible());  // that Escape was the drop-down's
+        }
+        QTest::keyClick(win, Qt::Key_Escape);
         QVERIFY(!w_->isVisible());
     }
 
