@@ -175,6 +175,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     return QMainWindow::eventFilter(watched, e);
 }
 
+void frmMain::BringToFront() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
 // Closing, by any way, ends the game between two ticks: nothing is saved and
 // nothing asked; the last window closed ends the program.
 void frmMain::closeEvent(QCloseEvent* e) {

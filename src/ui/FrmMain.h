@@ -39,6 +39,9 @@ public:
     QAction* action(const char* name) const;
 
 public slots:
+    // Brings the window up from behind others or from the task bar, when
+    // the player starts the game again while it runs.
+    void BringToFront();
     void tmrMain_Timer();
     void tmrAuto_Timer();
 

@@ -21,7 +21,7 @@ if [[ -z "$zorbel" || ! -x "$zorbel" ]]; then
 fi
 zorbel=$(readlink -f "$zorbel")
 
-for tool in Xvfb xdotool xwininfo import convert md5sum; do
+for tool in Xvfb xdotool xwininfo xmessage import convert md5sum; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed" >&2
         exit "$SKIP"
@@ -288,6 +288,15 @@ fi
 dealt_board=$(board_signature)
 
 # --- 4. a second copy leaves at once; the first keeps running ----------
+# and comes to the front: another window is put over the board first.
+xmessage -geometry "$((CLIENT_W + 40))x$((CLIENT_H + 40))+$((win_x - 20))+$((win_y - 20))" \
+    "a window over the game" >>"$work/xmessage.log" 2>&1 &
+cover_pid=$!
+game_pids+=("$cover_pid")
+timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name '^xmessage$' >/dev/null 2>&1 ||
+    fail "the covering window did not appear"
+settled_screenshot || fail "the covered screen never held still"
+[[ "$(board_signature)" != "$dealt_board" ]] || fail "the window put over the game does not hide its board"
 start=$(now_ms)
 timeout "$TIMEOUT" "$zorbel" >>"$work/zorbel.log" 2>&1
 second_status=$?
@@ -298,11 +307,19 @@ log "second copy: status $second_status after $elapsed ms"
 kill -0 "$first_pid" 2>/dev/null || die "the first copy died when the second was started"
 n=$(visible_windows)
 (( n == 1 )) || fail "$n game windows are open after the second launch, expected 1"
-settled_screenshot || fail "the board never held still after the second launch"
-[[ "$(board_signature)" == "$dealt_board" ]] || fail "the second launch changed the first copy's board"
+# The first copy is asked to show itself; it comes up over the other window
+# with its board untouched.
+deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
+until settled_screenshot && [[ "$(board_signature)" == "$dealt_board" ]]; do
+    (( $(now_ms) < deadline )) || { fail "the second launch did not bring the first copy's board to the front unchanged"; break; }
+    sleep 0.1
+done
+kill "$cover_pid" 2>/dev/null
 
 # --- 5. Escape ends the game -------------------------------------------
+# even right after Alt was tapped, which hands the keyboard to the menu bar.
 focus_game
+xdotool key alt
 xdotool key Escape
 if wait_exit "$first_pid"; then
     log "Escape: the game ended with status $exit_status"
@@ -328,9 +345,26 @@ launch
 find_window || die "no window appeared when the game was started after being killed"
 kill -0 "$game_pid" 2>/dev/null || die "the game started after a kill has ended"
 log "after SIGKILL a new copy started: window $win"
+
+# --- 7. a menu closed with Escape, then Escape ends the game -----------
+# The first Escape is the drop-down's; the next one is the window's.
+open_menus() { xdotool search --onlyvisible --pid "$game_pid" 2>/dev/null | wc -l; }
+wait_menus() {  # waits until the game shows $1 windows of its own
+    local deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
+    until (( $(open_menus) == $1 )); do
+        (( $(now_ms) < deadline )) || return 1
+        sleep 0.05
+    done
+}
 focus_game
+shown=$(open_menus)
+click_at $(( win_x + 15 )) $(( win_y + (win_h - CLIENT_H) / 2 ))
+wait_menus $(( shown + 1 )) || fail "a click on the first menu title opened no drop-down"
 xdotool key Escape
-wait_exit "$game_pid" || fail "the restarted game did not end on Escape"
+wait_menus "$shown" || fail "Escape did not close the drop-down"
+kill -0 "$game_pid" 2>/dev/null || fail "the Escape that closed a drop-down also ended the game"
+xdotool key Escape
+wait_exit "$game_pid" || fail "the game did not end on the Escape after a drop-down was closed"
 
 if (( failures > 0 )); then
     echo "$failures check(s) failed" >&2

@@ -408,6 +408,17 @@ private slots:
         QVERIFY(!w_->isVisible());
     }
 
+    // Started again while it runs, the game shows its window, also from
+    // the task bar, and leaves the game as it was.
+    void bringToFrontRestoresAMinimizedWindow() {
+        w_->showMinimized();
+        const CellArray before = g().Board;
+        w_->BringToFront();
+        QVERIFY(w_->isVisible());
+        QVERIFY(!w_->isMinimized());
+        QCOMPARE(g().Board, before);
+    }
+
     void keys_otherKeysDoNothing() {
         ShowActive();
         const CellArray before = g().Board;
