@@ -36,7 +36,10 @@ private:
     Pending pending_[kButtons];
 };
 
-// The guarded click of a press or release; returns whether it was let through.
+// A click from the player's hand, mouse or keyboard: ignored while either
+// timer runs and on the selected cell. Returns whether it was let through.
+bool ClickIfAllowed(Game& g, Int i);
+// The guarded click of a press or release.
 bool Img_MouseDown(Game& g, Int i);
 bool Img_MouseUp(Game& g, Int i);
 

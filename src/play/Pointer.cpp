@@ -2,27 +2,15 @@
 
 namespace zorbel {
 
-namespace {
-
 // No board input while either timer runs, and none on the selected cell.
-bool InputAllowed(const Game& g, Int i) {
-    if (g.ui.TimerEnabled(Timer::Main) || g.ui.TimerEnabled(Timer::Auto)) return false;
-    return i != g.FirstCell;
-}
-
-}  // namespace
-
-bool Img_MouseDown(Game& g, Int i) {
-    if (!InputAllowed(g, i)) return false;
+bool ClickIfAllowed(Game& g, Int i) {
+    if (g.ui.TimerEnabled(Timer::Main) || g.ui.TimerEnabled(Timer::Auto) || i == g.FirstCell) return false;
     ClickCell(g, i);
     return true;
 }
 
-bool Img_MouseUp(Game& g, Int i) {
-    if (!InputAllowed(g, i)) return false;
-    ClickCell(g, i);
-    return true;
-}
+bool Img_MouseDown(Game& g, Int i) { return ClickIfAllowed(g, i); }
+bool Img_MouseUp(Game& g, Int i) { return ClickIfAllowed(g, i); }
 
 BoardPointer::Pending& BoardPointer::Slot(int button) {
     return pending_[button < 0 ? 0 : button >= kButtons ? kButtons - 1 : button];

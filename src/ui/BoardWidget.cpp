@@ -1,9 +1,12 @@
 #include "ui/BoardWidget.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QtMath>
 #include <bit>
+
+#include "ui/BoardAccessible.h"
 
 namespace zorbel::ui {
 
@@ -15,7 +18,8 @@ QRect CellRect(Int i) {
 BoardWidget::BoardWidget(const GameState& state, QWidget* parent) : QWidget(parent), state_(state) {
     setGeometry(kGridLeft, kGridTop, kColumns * kCellSize, kRows * kCellSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
+    InstallBoardAccessibility();
 }
 
 Int BoardWidget::CellAt(QPointF pos) {
@@ -28,9 +32,14 @@ Int BoardWidget::CellAt(QPointF pos) {
     return static_cast<Int>((r - 1) * kColumns + c);
 }
 
-void BoardWidget::RepaintCell(Int i) {
+void BoardWidget::UpdateCell(Int i) {
     ++repaintRequests_;
     update(CellRect(i).translated(-kGridLeft, -kGridTop));
+}
+
+void BoardWidget::RepaintCell(Int i) {
+    UpdateCell(i);
+    if (QAccessible::isActive()) AnnounceCellChanged(this, i);
 }
 
 // Pictures are made for the screen's pixel density, and made anew if the
@@ -52,6 +61,7 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
         } else {
             p.fillRect(r, palette().window());  // not drawn yet: shows the window
         }
+        if (i == cursor_.cell()) PaintCursorFrame(p, r, devicePixelRatioF());
     }
 }
 
@@ -63,6 +73,10 @@ int ButtonNumber(Qt::MouseButton b) { return std::countr_zero(static_cast<unsign
 }  // namespace
 
 void BoardWidget::mousePressEvent(QMouseEvent* e) {
+    if (const Int shown = cursor_.cell(); shown != 0) {
+        cursor_.Hide();
+        UpdateCell(shown);
+    }
     emit cellPressed(CellAt(e->position()), ButtonNumber(e->button()));
 }
 
@@ -70,6 +84,19 @@ void BoardWidget::mousePressEvent(QMouseEvent* e) {
 // here; outside the grid it names no cell.
 void BoardWidget::mouseReleaseEvent(QMouseEvent* e) {
     emit cellReleased(CellAt(e->position()), ButtonNumber(e->button()));
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* e) {
+    const Int from = cursor_.cell();
+    switch (cursor_.Key(*e, state_.FirstCell)) {
+        case KeyboardCursor::Action::Moved:
+            if (from != 0) UpdateCell(from);
+            UpdateCell(cursor_.cell());
+            if (QAccessible::isActive()) AnnounceCursor(this, cursor_.cell());
+            break;
+        case KeyboardCursor::Action::Click: emit cellClicked(cursor_.cell()); break;
+        case KeyboardCursor::Action::None: QWidget::keyPressEvent(e); break;  // Escape and the rest: the window's
+    }
 }
 
 }  // namespace zorbel::ui

@@ -7,6 +7,7 @@
 
 #include "engine/GameState.h"
 #include "ui/BallPictures.h"
+#include "ui/KeyboardCursor.h"
 
 namespace zorbel::ui {
 
@@ -25,22 +26,31 @@ public:
     // Cell under a point of this widget, 0 outside the grid. Positions are
     // floored, so each cell owns exactly its 40 columns and rows of pixels.
     static Int CellAt(QPointF pos);
-    // Schedules a repaint of one cell whose picture number changed.
+    // Schedules a repaint of one cell whose picture number changed; a
+    // screen reader, if one listens, hears the cell's new name.
     void RepaintCell(Int i);
     int RepaintRequests() const { return repaintRequests_; }
     const QPixmap& Picture(int number);
+    const GameState& state() const { return state_; }
+    Int cursorCell() const { return cursor_.cell(); }
 
 signals:
     void cellPressed(zorbel::Int cell, int button);
     void cellReleased(zorbel::Int cell, int button);
+    // Space or Enter on the keyboard cursor's cell.
+    void cellClicked(zorbel::Int cell);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    void UpdateCell(Int i);
+
     const GameState& state_;
+    KeyboardCursor cursor_;
     std::unique_ptr<BallPictureSet> pictures_;
     int repaintRequests_ = 0;
 };

@@ -83,6 +83,8 @@ void frmMain::BuildGrid() {
             [this](Int cell, int button) { pointer_.Press(game_, cell, button); });
     connect(board_, &BoardWidget::cellReleased, this,
             [this](Int cell, int button) { pointer_.Release(game_, cell, button); });
+    connect(board_, &BoardWidget::cellClicked, this, [this](Int cell) { ClickIfAllowed(game_, cell); });
+    board_->setFocus();  // the arrows play from the first moment
     lblSteps_->move(kGridLeft, CellRect(145).top() + kLabelGap);
     lblExp_->move(CellRect(140).left(), lblSteps_->y());
     lblSteps_->show();

@@ -10,21 +10,17 @@
 #include "engine/Engine.h"
 #include "engine/Pictures.h"
 #include "ui/FrmMain.h"
+#include "ui/WindowRig.h"
 
 using namespace zorbel;
 using namespace zorbel::ui;
+using zorbel::test::At;
+using zorbel::test::Checker;
 
 namespace {
 
 constexpr std::uint64_t kSeed = 20240607;
 const QColor kLavender(192, 192, 255);
-
-// Board-local centre of cell i.
-QPoint At(Int i) { return CellRect(i).center() - QPoint(kGridLeft, kGridTop); }
-
-// Two colours in a checkerboard: no line anywhere, and swapping two inner
-// neighbours always makes a line of three across the swap.
-Int Checker(Int i) { return static_cast<Int>((RowOf(i) + ColumnOf(i)) % 2 + 1); }
 
 // A menu as one line: captions in order, "-" for a separator, a submenu in
 // brackets, "!" after an item that is disabled or hidden.
@@ -62,16 +58,7 @@ class FrmMainTest : public QObject {
     QAction* act(const char* name) { return w_->action(name); }
     bool checked(const char* name) { return act(name)->isChecked(); }
 
-    void LayBoard(Int (*colour)(Int)) {
-        for (Int i = 1; i <= kCells; ++i) {
-            g().Board[i] = colour(i);
-            g().Marks[i] = 0;
-            g().Active[i] = 0;
-        }
-        g().FirstCell = g().SecondCell = 0;
-        w_->DrawBoard();
-        QCOMPARE(HasLine(g()), Int(0));
-    }
+    void LayBoard(Int (*colour)(Int)) { test::LayBoard(*w_, colour); }
     void Press(Int i, Qt::MouseButton b = Qt::LeftButton) { QTest::mousePress(w_->board(), b, {}, At(i)); }
     void Release(QPoint p, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseRelease(w_->board(), b, {}, p); }
     int MarkCount() {
@@ -79,11 +66,7 @@ class FrmMainTest : public QObject {
         for (Int i = 1; i <= kCells; ++i) n += g().Marks[i] != 0;
         return n;
     }
-    void ShowActive() {
-        w_->show();
-        w_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-    }
+    void ShowActive() { test::ShowActive(*w_); }
     // Opens the options menu and clicks the item as the player would.
     void ClickInOptionsMenu(const char* name) {
         QMenu* options = w_->menuBar()->actions()[1]->menu();
