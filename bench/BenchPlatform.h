@@ -14,6 +14,7 @@ public:
     void SetMenuChecked(MenuItem, bool) override {}
     void SetMenuEnabled(MenuItem, bool) override {}
     void DrawBoard() override {}
+    void RedrawBoard() override {}
     bool main = false;
     bool autoTimer = false;
 };

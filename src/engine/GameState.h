@@ -34,6 +34,7 @@ struct GameState {
     Int Score = 0;
     Int TickMs = 0;
     Int AutoMode = 0;          // 0 off, 1 next click HintFrom, 2 next click HintTo
+    Int SymbolsOn = 0;         // 1: every ball also wears the symbol of its colour
 };
 
 // Row and column of a cell, both counted from 1. Scans keep a running

@@ -19,6 +19,7 @@ enum class MenuItem {
     mnuSpeed100, mnuSpeed200, mnuSpeed250, mnuSpeed500, mnuSpeed1000,
     mnuFishOk, mnuFishStep,
     mnuAuto,
+    mnuSymbols,
 };
 
 class Platform {
@@ -32,6 +33,9 @@ public:
     virtual void SetMenuEnabled(MenuItem m, bool enabled) = 0;
     // Brings the shown board up to date with the game record.
     virtual void DrawBoard() = 0;
+    // Paints every cell anew, for a change of look that no picture number
+    // shows (the symbols on the balls).
+    virtual void RedrawBoard() = 0;
 };
 
 // Label texts are formatted into a fixed buffer, since the score label is

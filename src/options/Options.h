@@ -33,6 +33,9 @@ void ClearSpeedChecks(Game& g);
 void mnuFishOk_Click(Game& g);
 void mnuFishStep_Click(Game& g);
 
+// Symbols on the balls, for players who cannot tell every colour apart.
+void mnuSymbols_Click(Game& g);
+
 // Start-up defaults: 6 colours, active balls on, 250 ms.
 void SetDefaults(GameState& s);
 

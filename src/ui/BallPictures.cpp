@@ -1,5 +1,7 @@
 #include "ui/BallPictures.h"
 
+#include "ui/BallSymbols.h"
+
 #include <QPainterPath>
 #include <QPen>
 #include <QRadialGradient>
@@ -237,7 +239,7 @@ const QImage& BallPictureSet::Net() {
     return net_;
 }
 
-QImage BallPictureSet::Compose(int number) {
+QImage BallPictureSet::Compose(int number, bool symbols) {
     const bool marked = number > kMarkedPictureOffset && number <= kActivePictureOffset;
     const bool active = number > kActivePictureOffset;
     QImage image(side_, side_, QImage::Format_RGB32);
@@ -247,21 +249,25 @@ QImage BallPictureSet::Compose(int number) {
         QPainter p(&image);
         p.drawImage(0, 0, Ball((number - 1) % kBallColours + 1));
         if (marked) p.drawImage(0, 0, Net());
+        if (symbols) {  // over the net, so the net never hides it
+            p.scale(scale_, scale_);
+            PaintBallSymbol(p, kSymbolArea, (number - 1) % kBallColours + 1);
+        }
     }
     if (active) PaintPlus(image, scale_);
     return image;
 }
 
-const QPixmap& BallPictureSet::Picture(int number) {
-    QPixmap& picture = pictures_[static_cast<std::size_t>(number)];
+const QPixmap& BallPictureSet::Picture(int number, bool symbols) {
+    QPixmap& picture = (symbols ? withSymbols_ : pictures_)[static_cast<std::size_t>(number)];
     if (picture.isNull()) {
-        picture = QPixmap::fromImage(Compose(number));
+        picture = QPixmap::fromImage(Compose(number, symbols));
         picture.setDevicePixelRatio(dpr_);
     }
     return picture;
 }
 
-QPixmap MakeBallPicture(int number, qreal dpr) { return BallPictureSet(dpr).Picture(number); }
+QPixmap MakeBallPicture(int number, qreal dpr, bool symbols) { return BallPictureSet(dpr).Picture(number, symbols); }
 
 std::array<QPixmap, 25> MakeBallPictures(qreal dpr) {
     BallPictureSet set(dpr);

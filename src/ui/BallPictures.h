@@ -29,7 +29,7 @@ void PaintBall(QPainter& p, const QRectF& rect, int colour);
 
 // Picture 1..24 (colour, +8 marked net, +16 active plus sign), 40x40
 // logical, rendered at device pixel ratio dpr.
-QPixmap MakeBallPicture(int number, qreal dpr);
+QPixmap MakeBallPicture(int number, qreal dpr, bool symbols = false);
 
 // The pictures of one screen density, each made the first time it is shown:
 // a board of six colours never pays for the other two, nor for a net or a
@@ -38,10 +38,11 @@ class BallPictureSet {
 public:
     explicit BallPictureSet(qreal dpr);
     qreal dpr() const { return dpr_; }
-    const QPixmap& Picture(int number);  // 1..24
+    // Picture 1..24, plain or with the ball's symbol over it.
+    const QPixmap& Picture(int number, bool symbols = false);
 
 private:
-    QImage Compose(int number);
+    QImage Compose(int number, bool symbols);
     QImage NewLayer() const;
     static const QRectF& BallRect();
     const QImage& Ball(int colour);
@@ -53,6 +54,7 @@ private:
     std::array<QImage, kBallColours + 1> balls_;
     QImage net_;
     std::array<QPixmap, kPictureCount + 1> pictures_;
+    std::array<QPixmap, kPictureCount + 1> withSymbols_;
 };
 
 // All 24, index 0 unused.

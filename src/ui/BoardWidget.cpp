@@ -44,10 +44,15 @@ void BoardWidget::RepaintCell(Int i) {
 
 // Pictures are made for the screen's pixel density, and made anew if the
 // window moves to a screen of another density.
-const QPixmap& BoardWidget::Picture(int number) {
+void BoardWidget::RepaintAll() {
+    ++repaintRequests_;
+    update();
+}
+
+const QPixmap& BoardWidget::Picture(int number, bool symbols) {
     const qreal dpr = devicePixelRatioF();
     if (!pictures_ || pictures_->dpr() != dpr) pictures_ = std::make_unique<BallPictureSet>(dpr);
-    return pictures_->Picture(number);
+    return pictures_->Picture(number, symbols);
 }
 
 void BoardWidget::paintEvent(QPaintEvent* e) {
@@ -57,7 +62,7 @@ void BoardWidget::paintEvent(QPaintEvent* e) {
         if (!e->region().intersects(r)) continue;
         const Int n = state_.ShownPicture[i];
         if (n >= 1 && n <= 24) {
-            p.drawPixmap(r, Picture(n));
+            p.drawPixmap(r, Picture(n, state_.SymbolsOn != 0));
         } else {
             p.fillRect(r, palette().window());  // not drawn yet: shows the window
         }

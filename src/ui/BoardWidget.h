@@ -29,8 +29,10 @@ public:
     // Schedules a repaint of one cell whose picture number changed; a
     // screen reader, if one listens, hears the cell's new name.
     void RepaintCell(Int i);
+    // One pass over the whole board, when the look of every cell changes.
+    void RepaintAll();
     int RepaintRequests() const { return repaintRequests_; }
-    const QPixmap& Picture(int number);
+    const QPixmap& Picture(int number, bool symbols = false);
     const GameState& state() const { return state_; }
     Int cursorCell() const { return cursor_.cell(); }
 

@@ -146,6 +146,7 @@ void frmMain::RunCommand(const MenuEntry& e, QAction* a) {
         case Command::FishOk: mnuFishOk_Click(game_); break;
         case Command::FishStep: mnuFishStep_Click(game_); break;
         case Command::Auto: mnuAuto_Click(game_); break;
+        case Command::Symbols: mnuSymbols_Click(game_); break;
         case Command::None: break;
     }
 }
@@ -218,6 +219,8 @@ void frmMain::SetMenuChecked(MenuItem m, bool on) {
 }
 
 void frmMain::SetMenuEnabled(MenuItem m, bool on) { items_.at(m)->setEnabled(on); }
+
+void frmMain::RedrawBoard() { board_->RepaintAll(); }
 
 void frmMain::DrawBoard() {
     UpdateShownPictures(game_, [this](Int i, Int) { board_->RepaintCell(i); });

@@ -30,6 +30,7 @@ public:
     void SetMenuChecked(MenuItem m, bool checked) override;
     void SetMenuEnabled(MenuItem m, bool enabled) override;
     void DrawBoard() override;
+    void RedrawBoard() override;
 
     Game& game() { return game_; }
     BoardWidget* board() const { return board_; }

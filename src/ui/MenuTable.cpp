@@ -31,6 +31,8 @@ const MenuEntry kMenu[] = {
     {1, "mnuFishStep", "Активные шарики каждый ход", 0, C::FishStep, 0, M::mnuFishStep, false},
     {1, "r3", "-", 0, C::None, 0, {}, false},
     {1, "mnuAuto", "Автоматическая игра", 0, C::Auto, 0, M::mnuAuto, false},
+    {1, "r4", "-", 0, C::None, 0, {}, false},
+    {1, "mnuSymbols", "Значки на шариках", 0, C::Symbols, 0, M::mnuSymbols, false},
 };
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 namespace zorbel::ui {
 
-enum class Command { None, New, Help, Colors, Speed, FishOk, FishStep, Auto };
+enum class Command { None, New, Help, Colors, Speed, FishOk, FishStep, Auto, Symbols };
 
 struct MenuEntry {
     int level;              // 0 on the menu bar, 1 in a menu, 2 in a submenu

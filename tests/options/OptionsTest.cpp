@@ -1,6 +1,7 @@
 // The option commands and the new game: menu marks in order, no-ops for the
 // value in force, and what each does to a settle or to automatic play.
 #include <algorithm>
+#include <cstring>
 
 #include "play/PlayRig.h"
 
@@ -169,6 +170,28 @@ TEST_F(Options, ActiveBallsOffClearsAndRedrawsOnDoesNeither) {
     mnuFishStep_Click(g);
     EXPECT_EQ(g.ActiveEveryMove, 0);
     ExpectChecks();
+}
+
+// Symbols only change the look: the mark follows the record, the whole board
+// is repainted, and the game, its timers and its random draws stay as they are.
+TEST_F(Options, SymbolsToggleTheMarkAndRepaintOnly) {
+    StartSettle();
+    const GameState before = g;
+    for (Int on : {1, 0}) {
+        r.ui.log.clear();
+        mnuSymbols_Click(g);
+        EXPECT_EQ(g.SymbolsOn, on);
+        EXPECT_EQ(r.ui.checked[MenuItem::mnuSymbols], on == 1);
+        EXPECT_EQ(r.ui.log, (std::vector<std::string>{"check " + std::to_string(static_cast<int>(MenuItem::mnuSymbols)) +
+                                                           (on == 1 ? " on" : " off"),
+                                                       "redraw"}));
+    }
+    EXPECT_EQ(g.Board, before.Board);
+    EXPECT_EQ(g.Marks, before.Marks);
+    EXPECT_TRUE(r.ui.mainOn);
+    GameState after = g;
+    after.SymbolsOn = before.SymbolsOn;
+    EXPECT_EQ(std::memcmp(&after, &before, sizeof after), 0);  // no other field of the record moved
 }
 
 TEST_F(Options, ActiveBallsOffMidSettleLeavesNoneForTheRestOfIt) {

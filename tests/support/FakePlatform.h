@@ -37,6 +37,7 @@ public:
         log.push_back("draw");
         ++draws;
     }
+    void RedrawBoard() override { log.push_back("redraw"); }
 
     bool mainOn = false;
     bool autoOn = false;

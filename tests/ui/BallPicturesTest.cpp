@@ -2,7 +2,10 @@
 // sign, net and colours, checked pixel by pixel.
 #include <QtTest>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <vector>
 
 #include "ui/BallPictures.h"
 
@@ -54,6 +57,7 @@ private slots:
     void plusSignScalesToWholePixelsAtDprTwo();
     void activeBallIsThePlainBallAwayFromThePlus();
     void bodyColoursAreDistinct();
+    void symbolsTellEveryColourApartUnderColourBlindness();
     void highlightIsTheBallsOwnBrightTone_data();
     void highlightIsTheBallsOwnBrightTone();
     void markedBallWearsANetThatBreaksItsOutline_data();
@@ -207,6 +211,92 @@ void BallPicturesTest::bodyColoursAreDistinct() {
     QVERIFY(body[8].red() > 200 && body[8].green() > 70 && body[8].green() < 160 && body[8].blue() < 60);
     QVERIFY(body[7].red() >= body[7].green() && body[7].green() >= body[7].blue());
     QVERIFY(body[7].red() - body[7].blue() < 50 && body[7].blue() > 140);
+}
+
+namespace {
+
+// Colour vision deficiencies as Machado, Oliveira and Fernandes (2009)
+// simulate them at full severity, on linear RGB.
+using Matrix = std::array<std::array<double, 3>, 3>;
+const struct {
+    const char* name;
+    Matrix m;
+} kDeficiencies[] = {
+    {"protanopia", {{{0.152286, 1.052583, -0.204868}, {0.114503, 0.786281, 0.099216}, {-0.003882, -0.048116, 1.051998}}}},
+    {"deuteranopia", {{{0.367322, 0.860646, -0.227968}, {0.280085, 0.672501, 0.047413}, {-0.011820, 0.042940, 0.968881}}}},
+    {"tritanopia", {{{1.255528, -0.076749, -0.178779}, {-0.078411, 0.930809, 0.147602}, {0.004733, 0.691367, 0.303900}}}},
+};
+
+// Two pictures differ clearly when at least kClearPixels of their pixels
+// (a patch of about 5 x 5) differ by more than kClearDelta in CIE L*a*b*
+// (about 2.3 is the least difference one can see; 20 is plain at a glance).
+constexpr double kClearDelta = 20.0;
+constexpr int kClearPixels = 25;
+
+double Linear(int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+std::array<double, 3> Lab(const std::array<double, 3>& rgb) {
+    const double x = (0.4124 * rgb[0] + 0.3576 * rgb[1] + 0.1805 * rgb[2]) / 0.95047;
+    const double y = 0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2];
+    const double z = (0.0193 * rgb[0] + 0.1192 * rgb[1] + 0.9505 * rgb[2]) / 1.08883;
+    auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116.0; };
+    return {116.0 * f(y) - 16.0, 500.0 * (f(x) - f(y)), 200.0 * (f(y) - f(z))};
+}
+
+// The picture as one with the deficiency sees it, pixel by pixel in L*a*b*.
+std::vector<std::array<double, 3>> AsSeen(const QImage& image, const Matrix& m) {
+    std::vector<std::array<double, 3>> seen;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            const std::array<double, 3> rgb{Linear(c.red()), Linear(c.green()), Linear(c.blue())};
+            std::array<double, 3> out{};
+            for (int i = 0; i < 3; ++i) out[i] = std::clamp(m[i][0] * rgb[0] + m[i][1] * rgb[1] + m[i][2] * rgb[2], 0.0, 1.0);
+            seen.push_back(Lab(out));
+        }
+    }
+    return seen;
+}
+
+int ClearlyDifferentPixels(const std::vector<std::array<double, 3>>& a, const std::vector<std::array<double, 3>>& b) {
+    int n = 0;
+    for (std::size_t k = 0; k < a.size(); ++k) {
+        const double d = std::hypot(a[k][0] - b[k][0], a[k][1] - b[k][1], a[k][2] - b[k][2]);
+        n += d > kClearDelta;
+    }
+    return n;
+}
+
+}  // namespace
+
+// With symbols on, every two of the eight plain balls still differ clearly
+// for players with any of the three full colour vision deficiencies. The
+// pairs that are too close without symbols are printed.
+void BallPicturesTest::symbolsTellEveryColourApartUnderColourBlindness() {
+    for (const auto& deficiency : kDeficiencies) {
+        std::vector<std::vector<std::array<double, 3>>> plain, symbols;
+        for (int colour = 1; colour <= kBallColours; ++colour) {
+            plain.push_back(AsSeen(MakeBallPicture(colour, 1.0).toImage(), deficiency.m));
+            symbols.push_back(AsSeen(MakeBallPicture(colour, 1.0, true).toImage(), deficiency.m));
+        }
+        QStringList tooClose;
+        int least = 40 * 40;
+        for (int a = 0; a < kBallColours; ++a) {
+            for (int b = a + 1; b < kBallColours; ++b) {
+                const int with = ClearlyDifferentPixels(symbols[a], symbols[b]);
+                least = std::min(least, with);
+                QVERIFY2(with >= kClearPixels, qPrintable(QStringLiteral("%1: colours %2 and %3 differ clearly in only %4 pixels")
+                                                              .arg(deficiency.name).arg(a + 1).arg(b + 1).arg(with)));
+                const int without = ClearlyDifferentPixels(plain[a], plain[b]);
+                if (without < kClearPixels) tooClose << QStringLiteral("%1-%2 (%3 px)").arg(a + 1).arg(b + 1).arg(without);
+            }
+        }
+        qInfo("%s: with symbols every pair differs clearly in %d pixels or more; without them too close: %s",
+              deficiency.name, least, qPrintable(tooClose.join(QStringLiteral(", "))));
+    }
 }
 
 // The shine is the ball's own bright tone, not white: the brightest pixel

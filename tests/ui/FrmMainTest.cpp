@@ -96,7 +96,8 @@ private slots:
         QCOMPARE(Describe(top[1]->menu()),
                  QStringLiteral("Количество цветов[8 цветов|7 цветов|6 цветов|5 цветов]|"
                                 "Скорость обновления[10 раз в сек|5 раз в сек|4 раза в сек|2 раза в сек|1 раз в сек]|"
-                                "-|Задействовать активные шарики|Активные шарики каждый ход|-|Автоматическая игра"));
+                                "-|Задействовать активные шарики|Активные шарики каждый ход|-|Автоматическая игра|-|"
+                                "Значки на шариках"));
     }
 
     void menus_shortcutsAndInitialChecks() {
@@ -107,9 +108,9 @@ private slots:
         };
         QStringList checkedAtStart;
         const QList<QAction*> leaves = Leaves(w_->menuBar()->actions());
-        QCOMPARE(leaves.size(), 14);
+        QCOMPARE(leaves.size(), 15);
         for (const QAction* a : leaves) {
-            QCOMPARE(a->shortcut(), keys.value(a->text()));  // empty for the speeds and "Автоматическая игра"
+            QCOMPARE(a->shortcut(), keys.value(a->text()));  // empty for the speeds and the on/off items
             if (a->isChecked()) checkedAtStart << a->text();
         }
         QCOMPARE(checkedAtStart,
@@ -427,6 +428,32 @@ private slots:
         for (Int i = 1; i <= kCells; ++i) QCOMPARE(g().ShownPicture[i], PictureNumber(g(), i));
         QCOMPARE(g().ShownPicture[62], Int(Checker(62) + 8));
         QCOMPARE(g().ShownPicture[60], Checker(60));
+    }
+
+    // Symbols on the balls: one pass repaints every cell, the board shows
+    // the symbol pictures, and off again gives back exactly the plain ones.
+    // Nothing of the game changes.
+    void drawing_symbolsRepaintTheWholeBoard() {
+        LayBoard(Checker);
+        g().Active[70] = 5;
+        w_->DrawBoard();
+        const QImage plain = w_->board()->grab().toImage();
+        const GameState before = g();
+        const int repaints = w_->board()->RepaintRequests();
+        act("mnuSymbols")->trigger();
+        QVERIFY(checked("mnuSymbols"));
+        QCOMPARE(w_->board()->RepaintRequests(), repaints + 1);
+        const QImage marked = w_->board()->grab().toImage();
+        for (Int i : {Int(1), Int(2), Int(70)}) {
+            const QImage symbol = Rgb(w_->board()->Picture(g().ShownPicture[i], true).toImage());
+            QCOMPARE(CellImage(marked, i), symbol);
+            QVERIFY(symbol != CellImage(plain, i));
+        }
+        act("mnuSymbols")->trigger();
+        QVERIFY(!checked("mnuSymbols"));
+        QCOMPARE(Rgb(w_->board()->grab().toImage()), Rgb(plain));
+        QCOMPARE(g().Board, before.Board);
+        QCOMPARE(g().ShownPicture, before.ShownPicture);
     }
 
     void drawing_grabShowsPictures() {
