@@ -11,6 +11,7 @@ struct Game : GameState {
     Game(RandomSource& random, Platform& platform) : rnd(random), ui(platform) {}
     RandomSource& rnd;
     Platform& ui;
+    const LabelTexts* texts = &kRussianLabels;
 };
 
 }  // namespace zorbel

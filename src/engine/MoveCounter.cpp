@@ -56,10 +56,10 @@ Int CountMoves(Game& g) {
     }
 
     if (g.MoveCount != 0) {
-        SetLabelText(g.ui, Label::Steps, "Ходов: %d", g.MoveCount);
+        SetLabelText(g.ui, Label::Steps, g.texts->moves, g.MoveCount);
         return 0;
     }
-    g.ui.SetLabel(Label::Steps, "Ходов нет!");
+    g.ui.SetLabel(Label::Steps, g.texts->noMoves);
     MarkRandomRows(g);
     return 1;
 }

@@ -1,9 +1,8 @@
 #pragma once
 // What the game asks of its window: two timers, two labels, menu marks and
 // the board drawing. The Qt window implements it; tests use a fake.
-#include <algorithm>
 #include <array>
-#include <cstdio>
+#include <charconv>
 #include <string_view>
 
 #include "engine/GameState.h"
@@ -38,13 +37,34 @@ public:
     virtual void RedrawBoard() = 0;
 };
 
-// Label texts are formatted into a fixed buffer, since the score label is
-// rewritten on every tick and should cost no allocation.
-template <class... Args>
-void SetLabelText(Platform& ui, Label l, const char* format, Args... args) {
+// The words of the two labels in UTF-8, "%1" standing for the number. The
+// game's own are Russian; the window may hand over a translation.
+struct LabelTexts {
+    std::string_view moves = "Ходов: %1";
+    std::string_view noMoves = "Ходов нет!";
+    std::string_view score = "Счёт: %1";
+    std::string_view scoreCapped = "Счёт: %1+";
+};
+inline constexpr LabelTexts kRussianLabels{};
+
+// A label text is put together in a fixed buffer, since the score label is
+// rewritten on every tick and should cost no allocation. Only "%1" is
+// special, so no text handed over can make it read past its number; a text
+// too long for the label is cut.
+inline void SetLabelText(Platform& ui, Label l, std::string_view format, int number) {
     std::array<char, 64> text{};
-    const int length = std::snprintf(text.data(), text.size(), format, args...);
-    ui.SetLabel(l, std::string_view(text.data(), static_cast<std::size_t>(std::max(length, 0))));
+    std::size_t length = 0;
+    for (std::size_t k = 0; k < format.size() && length < text.size(); ++k) {
+        if (format.compare(k, 2, "%1") == 0) {
+            const auto [end, error] = std::to_chars(text.data() + length, text.data() + text.size(), number);
+            if (error != std::errc()) break;
+            length = static_cast<std::size_t>(end - text.data());
+            ++k;
+        } else {
+            text[length++] = format[k];
+        }
+    }
+    ui.SetLabel(l, std::string_view(text.data(), length));
 }
 
 }  // namespace zorbel

@@ -14,7 +14,7 @@ void RefillBoard(Game& g) {
         previous = c;
         if (g.Score != kScoreCap && g.AutoMode == 0) ++g.Score;
     }
-    SetLabelText(g.ui, Label::Exp, "Счёт: %d%s", g.Score, g.Score == kScoreCap ? "+" : "");
+    SetLabelText(g.ui, Label::Exp, g.Score == kScoreCap ? g.texts->scoreCapped : g.texts->score, g.Score);
 }
 
 }  // namespace zorbel
