@@ -3,13 +3,15 @@
 # centre: runs an already built zorbel on a private Xvfb (no window manager,
 # so no decorations) and saves the window as it looks right after start-up.
 #
-# Usage: tools/screenshot.sh [path to zorbel] [output png]
-#   defaults: build/zorbel and docs/screenshot.png, from the repository root.
+# Usage: tools/screenshot.sh [path to zorbel] [output png] [locale]
+#   defaults: build/zorbel, docs/screenshot.png and the C locale (Russian),
+#   from the repository root; en_GB.UTF-8 shows the game in English.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 zorbel=$(readlink -f "${1:-$root/build/zorbel}")
 out=${2:-$root/docs/screenshot.png}
-readonly CAPTION='Зорбель'
+locale=${3:-C.UTF-8}
+readonly CAPTION='(Зорбель|Zorbel)'
 readonly TIMEOUT=15
 
 [[ -x "$zorbel" ]] || { echo "no game binary at $zorbel; build it first" >&2; exit 1; }
@@ -35,7 +37,7 @@ now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 source "$root/tools/xvfb.sh"
 start_xvfb "$work" "$TIMEOUT" || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 
-"$zorbel" >"$work/zorbel.log" 2>&1 &
+LC_ALL=$locale "$zorbel" >"$work/zorbel.log" 2>&1 &
 game_pid=$!
 win=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "^${CAPTION}\$" | head -n1) || true
 [[ -n "$win" ]] || { echo "the game window did not appear" >&2; cat "$work/zorbel.log" >&2; exit 1; }

@@ -1,6 +1,7 @@
 #include "ui/BoardAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QStringList>
 #include <array>
@@ -11,9 +12,17 @@ namespace zorbel::ui {
 
 namespace {
 
-// Ball names by colour code, as a Russian player says them.
+// Ball names by colour code, in Russian, translated when read.
 const std::array<const char*, 9> kBallNames{
-    "", "красный", "жёлтый", "зелёный", "голубой", "синий", "пурпурный", "слоновая кость", "оранжевый",
+    "",
+    QT_TRANSLATE_NOOP("Board", "красный"),
+    QT_TRANSLATE_NOOP("Board", "жёлтый"),
+    QT_TRANSLATE_NOOP("Board", "зелёный"),
+    QT_TRANSLATE_NOOP("Board", "голубой"),
+    QT_TRANSLATE_NOOP("Board", "синий"),
+    QT_TRANSLATE_NOOP("Board", "пурпурный"),
+    QT_TRANSLATE_NOOP("Board", "слоновая кость"),
+    QT_TRANSLATE_NOOP("Board", "оранжевый"),
 };
 
 // One cell of the table. The board owns its 150 cells; they live as long
@@ -95,7 +104,7 @@ public:
         return board()->hasFocus() && board()->cursorCell() != 0 ? Cell(board()->cursorCell()) : nullptr;
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QStringLiteral("Игровое поле") : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? QCoreApplication::translate("Board", "Игровое поле") : QAccessibleWidget::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
@@ -166,9 +175,11 @@ void InstallBoardAccessibility() {
 
 QString CellName(const GameState& s, Int i) {
     const Int colour = s.Board[i];
-    QStringList parts{QString::fromUtf8(colour >= 1 && colour <= 8 ? kBallNames[colour] : "пусто")};
-    if (s.Marks[i] != 0) parts << (i == s.FirstCell ? QStringLiteral("выбран") : QStringLiteral("отмечен"));
-    if (s.Active[i] != 0) parts << QStringLiteral("активный");
+    QStringList parts{colour >= 1 && colour <= 8 ? QCoreApplication::translate("Board", kBallNames[colour])
+                                                 : QCoreApplication::translate("Board", "пусто")};
+    if (s.Marks[i] != 0)
+        parts << (i == s.FirstCell ? QCoreApplication::translate("Board", "выбран") : QCoreApplication::translate("Board", "отмечен"));
+    if (s.Active[i] != 0) parts << QCoreApplication::translate("Board", "активный");
     return parts.join(QStringLiteral(", "));
 }
 

@@ -22,6 +22,8 @@ constexpr int kLabelHeight = 19;
 constexpr int kLabelGap = 45;  // from the top of the last row to the labels
 constexpr int kFontPoints = 9;
 
+std::string_view View(const QByteArray& utf8) { return {utf8.constData(), static_cast<std::size_t>(utf8.size())}; }
+
 // Black text on a ground of its own, painted by the widget itself.
 void SetColours(QWidget* w, const QColor& ground) {
     QPalette pal = w->palette();
@@ -34,8 +36,15 @@ void SetColours(QWidget* w, const QColor& ground) {
 }  // namespace
 
 frmMain::frmMain(std::uint64_t seed, QWidget* parent)
-    : QMainWindow(parent), rnd_(seed), game_(rnd_, *this) {
-    setWindowTitle(QStringLiteral("Зорбель"));
+    : QMainWindow(parent),
+      rnd_(seed),
+      game_(rnd_, *this),
+      labelWords_{QCoreApplication::translate("Labels", "Ходов: %1").toUtf8(),
+                  QCoreApplication::translate("Labels", "Ходов нет!").toUtf8(),
+                  QCoreApplication::translate("Labels", "Счёт: %1").toUtf8(),
+                  QCoreApplication::translate("Labels", "Счёт: %1+").toUtf8()},
+      labels_{View(labelWords_[0]), View(labelWords_[1]), View(labelWords_[2]), View(labelWords_[3])} {
+    setWindowTitle(QCoreApplication::translate("Window", "Зорбель"));
     setWindowIcon(MakeWindowIcon());
     QFont font(QStringLiteral("Calibri"), kFontPoints);
     setFont(font);
@@ -66,6 +75,7 @@ frmMain::frmMain(std::uint64_t seed, QWidget* parent)
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         l->hide();
     }
+    game_.texts = &labels_;
     Form_Load();
     setFixedSize(sizeHint());
 }
@@ -99,7 +109,7 @@ void frmMain::BuildMenus() {
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const MenuEntry& e = entries[k];
         open.resize(static_cast<std::size_t>(e.level));
-        const QString caption = QString::fromUtf8(e.caption);
+        const QString caption = QCoreApplication::translate("Menu", e.caption);
         const bool opensMenu = k + 1 < entries.size() && entries[k + 1].level > e.level;
         if (opensMenu) {
             QMenu* m = e.level == 0 ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
 #include <map>
 
 #include "engine/Game.h"
@@ -61,6 +62,9 @@ private:
     MenuStyle menuStyle_;
     TwisterRandom rnd_;
     Game game_;
+    // The label words in the player's language, as UTF-8 for the game.
+    std::array<QByteArray, 4> labelWords_;
+    LabelTexts labels_;
     BoardPointer pointer_;
     QTimer tmrMain_;
     QTimer tmrAuto_;

@@ -13,7 +13,7 @@ enum class Command { None, New, Help, Colors, Speed, FishOk, FishStep, Auto, Sym
 struct MenuEntry {
     int level;              // 0 on the menu bar, 1 in a menu, 2 in a submenu
     const char* name;       // mnuGame, r1, mnuNew ...
-    const char* caption;    // "-" draws a separator line
+    const char* caption;    // in Russian, translated when shown; "-" draws a separator line
     int key;                // Qt::Key of the shortcut, 0 for none
     Command command;
     Int value;              // the count or the interval of Colors and Speed

@@ -4,6 +4,7 @@
 #include "ui/Application.h"
 #include "ui/FrmMain.h"
 #include "ui/SingleInstance.h"
+#include "ui/Translation.h"
 
 int main(int argc, char* argv[]) {
     // The single-copy check comes first and needs no display: a second copy
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     }
 
     const auto app = zorbel::ui::OpenApplication(argc, argv);
+    zorbel::ui::UseTranslationFor(QLocale::system());
     QApplication::setApplicationName(QStringLiteral("zorbel"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zorbel.Zorbel"));
 

@@ -16,34 +16,13 @@ using namespace zorbel;
 using namespace zorbel::ui;
 using zorbel::test::At;
 using zorbel::test::Checker;
+using zorbel::test::Describe;
+using zorbel::test::Leaves;
 
 namespace {
 
 constexpr std::uint64_t kSeed = 20240607;
 const QColor kLavender(192, 192, 255);
-
-// A menu as one line: captions in order, "-" for a separator, a submenu in
-// brackets, "!" after an item that is disabled or hidden.
-QString Describe(const QMenu* menu) {
-    QStringList parts;
-    for (const QAction* a : menu->actions()) {
-        QString s = a->isSeparator() ? QStringLiteral("-") : a->text();
-        if (a->menu()) s += QLatin1Char('[') + Describe(a->menu()) + QLatin1Char(']');
-        if (!a->isEnabled() || !a->isVisible()) s += QLatin1Char('!');
-        parts << s;
-    }
-    return parts.join(QLatin1Char('|'));
-}
-
-// Every item below the menu bar that runs a command.
-QList<QAction*> Leaves(const QList<QAction*>& actions) {
-    QList<QAction*> out;
-    for (QAction* a : actions) {
-        if (a->menu()) out += Leaves(a->menu()->actions());
-        else if (!a->isSeparator()) out << a;
-    }
-    return out;
-}
 
 QImage Rgb(const QImage& img) { return img.convertToFormat(QImage::Format_RGB32); }
 

@@ -1,5 +1,7 @@
 #pragma once
 // Helpers for tests that drive the real window under the offscreen platform.
+#include <QAction>
+#include <QMenu>
 #include <QTest>
 
 #include "engine/Engine.h"
@@ -31,6 +33,29 @@ inline void ShowActive(ui::frmMain& w) {
     w.show();
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
+}
+
+// A menu as one line: captions in order, "-" for a separator, a submenu in
+// brackets, "!" after an item that is disabled or hidden.
+inline QString Describe(const QMenu* menu) {
+    QStringList parts;
+    for (const QAction* a : menu->actions()) {
+        QString s = a->isSeparator() ? QStringLiteral("-") : a->text();
+        if (a->menu()) s += QLatin1Char('[') + Describe(a->menu()) + QLatin1Char(']');
+        if (!a->isEnabled() || !a->isVisible()) s += QLatin1Char('!');
+        parts << s;
+    }
+    return parts.join(QLatin1Char('|'));
+}
+
+// Every item below the menu bar that runs a command.
+inline QList<QAction*> Leaves(const QList<QAction*>& actions) {
+    QList<QAction*> out;
+    for (QAction* a : actions) {
+        if (a->menu()) out += Leaves(a->menu()->actions());
+        else if (!a->isSeparator()) out << a;
+    }
+    return out;
 }
 
 // Ticks the settle timer by hand until the board is quiet.
