@@ -168,7 +168,8 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("folder");
         QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("rubbish") << QByteArray("\x01\xff\x7f zorbel?\n\n\x00\x13", 17) << false;
+        static constexpr char kRubbish[] = "\x01\xff\x7f zorbel?\n\n\x00\x13";
+        QTest::newRow("rubbish") << QByteArray(kRubbish, sizeof kRubbish - 1) << false;
         QTest::newRow("another host") << QByteArray("4242\nzorbel\nsome-other-host\n") << false;
         QTest::newRow("a folder") << QByteArray() << true;
     }
