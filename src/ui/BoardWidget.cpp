@@ -42,13 +42,13 @@ void BoardWidget::RepaintCell(Int i) {
     if (QAccessible::isActive()) AnnounceCellChanged(this, i);
 }
 
-// Pictures are made for the screen's pixel density, and made anew if the
-// window moves to a screen of another density.
 void BoardWidget::RepaintAll() {
     ++repaintRequests_;
     update();
 }
 
+// Pictures are made for the screen's pixel density, and made anew if the
+// window moves to a screen of another density.
 const QPixmap& BoardWidget::Picture(int number, bool symbols) {
     const qreal dpr = devicePixelRatioF();
     if (!pictures_ || pictures_->dpr() != dpr) pictures_ = std::make_unique<BallPictureSet>(dpr);
