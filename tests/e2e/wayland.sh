@@ -38,6 +38,7 @@ cleanup() {
     if (( failures == 0 )); then rm -rf "$work"; else echo "logs kept in $work" >&2; fi
 }
 trap cleanup EXIT
+trap 'fail "interrupted"; exit 1' INT TERM HUP
 
 log() { printf '%s\n' "$*"; }
 fail() {

@@ -49,7 +49,7 @@ die() {
     exit 1
 }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-apt() {
+apt_get() {
     DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout="$LOCK_WAIT" "$@" >>"$work/apt.log" 2>&1 ||
         { tail -n 30 "$work/apt.log" >&2; return 1; }
 }
@@ -64,13 +64,13 @@ restore_packages() {
     local state added
     state=$(package_state)
     if [[ -n "$state" && "$state" != *not-installed ]]; then
-        apt purge zorbel || return 1
+        apt_get purge zorbel || return 1
     fi
     added=$(comm -13 "$work/packages.before" <(installed_packages))
     if [[ -n "$added" ]]; then
         log "purging what came with the game: $(echo $added)"
         # shellcheck disable=SC2086  # one package name a word
-        apt purge $added || return 1
+        apt_get purge $added || return 1
     fi
     diff "$work/packages.before" <(installed_packages) >"$work/packages.diff" || {
         echo "installed packages differ from before the test (< before, > now):" >&2
@@ -91,6 +91,8 @@ cleanup() {
     if (( failures == 0 )); then rm -rf "$work"; else echo "logs kept in $work" >&2; exit 1; fi
 }
 trap cleanup EXIT
+# Interrupted or stopped, it still cleans up on the way out.
+trap 'fail "interrupted"; exit 1' INT TERM HUP
 
 build_deb "$work" || die "cpack did not make zorbel_${version}_${arch}.deb"
 
@@ -106,7 +108,7 @@ installed_packages >"$work/packages.before"
 # --- 1. apt-get installs it ---------------------------------------------
 touched=1
 start=$(now_ms)
-apt install "$deb" || die "apt-get could not install $(basename "$deb")"
+apt_get install "$deb" || die "apt-get could not install $(basename "$deb")"
 log "installed by apt-get in $(( $(now_ms) - start )) ms: $(comm -13 "$work/packages.before" <(installed_packages) | tr '\n' ' ')"
 [[ "$(package_state)" == "install ok installed" ]] || fail "after apt-get the package is '$(package_state)'"
 
@@ -153,7 +155,7 @@ xvfb_pid=
 
 # --- 4. purged, nothing of it is left -----------------------------------
 start=$(now_ms)
-apt purge zorbel || die "apt-get could not purge the package"
+apt_get purge zorbel || die "apt-get could not purge the package"
 log "purged in $(( $(now_ms) - start )) ms"
 state=$(package_state)
 [[ -z "$state" || "$state" == *not-installed ]] || fail "after the purge dpkg still knows the package: $state"
