@@ -39,12 +39,17 @@ package_test_args() {
 }
 
 # build_deb DIR: makes the package in DIR as `--target package` does, from
-# the built tree; sets deb to its path.
+# the built tree; sets deb to its path. CPack's install step overwrites the
+# build tree's install_manifest.txt with the staged paths; the list of what
+# a `cmake --install` put on the machine is kept as it was.
 build_deb() {
-    "$cpack" -G DEB --config "$config" -B "$1" >"$1/cpack.log" 2>&1 || {
-        cat "$1/cpack.log" >&2
-        return 1
-    }
+    local manifest status
+    manifest="$(dirname "$config")/install_manifest.txt"
+    if [[ -f "$manifest" ]]; then cp -p "$manifest" "$1/install_manifest.saved"; fi
+    "$cpack" -G DEB --config "$config" -B "$1" >"$1/cpack.log" 2>&1
+    status=$?
+    if [[ -f "$1/install_manifest.saved" ]]; then mv "$1/install_manifest.saved" "$manifest"; else rm -f "$manifest"; fi
+    (( status == 0 )) || { cat "$1/cpack.log" >&2; return 1; }
     deb="$1/zorbel_${version}_${arch}.deb"
     [[ -f "$deb" ]] || { echo "no $deb among: $(ls "$1")" >&2; return 1; }
 }
