@@ -12,6 +12,8 @@
 #
 # Usage: bench/startup/compare.sh [build dir] [runs]
 #   the build dir holds zorbel and bench/startup/bare_window (default: build)
+#   ZORBEL=/usr/games/zorbel measures that game instead, e.g. as installed
+#   by the package
 set -euo pipefail
 export LC_ALL=C.UTF-8  # xdotool matches the Cyrillic caption only under a UTF-8 locale
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -20,7 +22,7 @@ runs=${2:-5}
 idle_s=${IDLE_SECONDS:-10}
 readonly TIMEOUT=20
 
-zorbel="$build/zorbel"
+zorbel=${ZORBEL:-$build/zorbel}
 bare="$build/bench/startup/bare_window"
 for exe in "$zorbel" "$bare"; do
     [[ -x "$exe" ]] || { echo "missing $exe; build targets zorbel and bare_window first" >&2; exit 1; }
