@@ -2,7 +2,8 @@
 # Installs the Debian packages the game and its tests need, only those missing.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-crosextra-carlito
-          xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream)
+          xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream
+          clang libfuzzer-14-dev libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
