@@ -32,8 +32,10 @@ set +e
 status=${PIPESTATUS[0]}
 set -e
 if [ "$status" -ne 0 ]; then
-  tail -n 40 "$log" >&2
-  echo "fuzz: FAILED (status $status); the input that did it is in $artifacts:" >&2
+  tail -n 60 "$log" >&2
+  echo "fuzz: FAILED: $(grep -m1 -E '^broken invariant|ERROR:' "$log" || echo "status $status")" >&2
+  echo "fuzz: the input that did it is in $artifacts (full output in $log):" >&2
   ls -1 "$artifacts" >&2
+  echo "fuzz: replay it with $build/tests/fuzz/zorbel_fuzz FILE" >&2
   exit 1
 fi
