@@ -13,24 +13,26 @@ constexpr Int kMaxLifetime = 16;
 constexpr Int kMaxMoves = 550;  // every cell-and-direction pair on the board
 constexpr int kLine = 3;
 
+enum Direction : int { kLeft, kRight, kUp, kDown, kDirectionCount };
+
 std::string At(const char* what, Int i) { return what + std::string(" at ") + std::to_string(i); }
 
 std::string MovesText(Int moves) { return moves == 0 ? std::string("Ходов нет!") : "Ходов: " + std::to_string(moves); }
 
-// The cell one step from i in direction d (left, right, up, down), or 0 past
-// the board's edge. Worked out from row and column afresh, not from the
-// engine's running scan position.
+// The cell one step from i in direction d, or 0 past the board's edge.
+// Worked out from row and column afresh, not from the engine's running scan
+// position.
 Int Step(Int i, int d) {
     switch (d) {
-        case 0: return ColumnOf(i) == 1 ? 0 : static_cast<Int>(i - 1);
-        case 1: return ColumnOf(i) == kColumns ? 0 : static_cast<Int>(i + 1);
-        case 2: return RowOf(i) == 1 ? 0 : static_cast<Int>(i - kColumns);
+        case kLeft: return ColumnOf(i) == 1 ? 0 : static_cast<Int>(i - 1);
+        case kRight: return ColumnOf(i) == kColumns ? 0 : static_cast<Int>(i + 1);
+        case kUp: return RowOf(i) == 1 ? 0 : static_cast<Int>(i - kColumns);
         default: return RowOf(i) == kRows ? 0 : static_cast<Int>(i + kColumns);
     }
 }
 
-// Balls of colour c in an unbroken run through t along one axis (directions
-// back and forth), t itself counted as holding c.
+// Balls of colour c in an unbroken run through t along one axis, t itself
+// counted as holding c.
 int RunThrough(const CellArray& b, Int t, Int c, int back, int forth) {
     int run = 1;
     for (Int k = Step(t, back); k != 0 && b[k] == c; k = Step(k, back)) ++run;
@@ -39,7 +41,7 @@ int RunThrough(const CellArray& b, Int t, Int c, int back, int forth) {
 }
 
 bool LineThrough(const CellArray& b, Int t, Int c) {
-    return c != 0 && (RunThrough(b, t, c, 0, 1) >= kLine || RunThrough(b, t, c, 2, 3) >= kLine);
+    return c != 0 && (RunThrough(b, t, c, kLeft, kRight) >= kLine || RunThrough(b, t, c, kUp, kDown) >= kLine);
 }
 
 }  // namespace
@@ -147,6 +149,7 @@ std::string Invariants::CheckAtRest() {
 // looking there is enough; a board with a line is reported before the count
 // is looked at.
 void Invariants::Recount() {
+    static_assert(kDirectionCount == kDirections);
     countedBoard_ = g_.Board;
     counted_ = true;
     lineStands_ = false;
