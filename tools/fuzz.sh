@@ -14,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
 build="${BUILD_DIR:-build-fuzz}"
-runs="${FUZZ_RUNS:-6000}"
+runs="${FUZZ_RUNS:-8000}"
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DZORBEL_BUILD_UI=OFF -DZORBEL_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" --target zorbel_fuzz
