@@ -168,7 +168,7 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("folder");
         QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("rubbish") << QByteArray("\x01\xff\x7f zorbel?\n\n\x00\x13", 17) << false;
+        QTest::newRow("rubbish") << QByteArray("\x01\xff\x7f zorbel?\n\n\x00\x13", 15) << false;
         QTest::newRow("another host") << QByteArray("4242\nzorbel\nsome-other-host\n") << false;
         QTest::newRow("a folder") << QByteArray() << true;
     }
