@@ -7,6 +7,8 @@ packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-crosex
 # The Debian package is made (CPack asks dpkg-shlibdeps and file) and checked
 # (lintian); the game runs natively on Wayland and is tested under weston.
 packages+=(dpkg-dev file lintian qt6-wayland weston)
+# The event-stream fuzzer is built with clang and libFuzzer.
+packages+=(clang libfuzzer-14-dev libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

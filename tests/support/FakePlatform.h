@@ -2,6 +2,7 @@
 // A window stand-in that records what the game asks of it. Ticks are
 // driven by hand: call the tick handler of whichever timer runs.
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -36,6 +37,7 @@ public:
     void DrawBoard() override {
         log.push_back("draw");
         ++draws;
+        if (onDraw) onDraw();
     }
     void RedrawBoard() override { log.push_back("redraw"); }
 
@@ -49,6 +51,8 @@ public:
     std::map<MenuItem, bool> checked{{MenuItem::mnuColors6, true}, {MenuItem::mnuSpeed250, true}, {MenuItem::mnuFishOk, true}};
     std::map<MenuItem, bool> enabled;
     std::vector<std::string> log;
+    // What the window would do at each drawing; see support/Invariants.h.
+    std::function<void()> onDraw;
 };
 
 // Plays back scripted draws; once the script runs out it repeats `fallback`.
