@@ -15,12 +15,12 @@ namespace {
 
 enum Kind : int {
     Press, Release, Drag, HintedMove, Tick, Ticks, Hint, NewGame,
-    Colours, Speed, ActiveBalls, ActiveEveryMove, Auto, Draws,
+    Colours, Speed, ActiveBalls, ActiveEveryMove, Auto, Draws, Symbols,
     kKinds
 };
 constexpr std::array<const char*, kKinds> kKindNames{
     "press", "release", "drag", "hinted move", "tick", "ticks", "hint", "new game",
-    "colours", "speed", "active balls", "active every move", "auto", "draws",
+    "colours", "speed", "active balls", "active every move", "auto", "draws", "symbols",
 };
 
 constexpr std::uint8_t kNearCapFlag = 0x80;
@@ -152,6 +152,7 @@ private:
                 for (int k = 0; k <= p && Take(byte); ++k) rnd_.Push(static_cast<std::uint8_t>(byte));
                 break;
             }
+            case Symbols: mnuSymbols_Click(g_); break;
             case kKinds: break;
         }
         return invariants_.Check();

@@ -117,6 +117,7 @@ std::string Invariants::CheckTimersAndMenus() const {
     }
     if (Checked(MenuItem::mnuFishOk) != (g_.ActiveBallsOn == 1) || Checked(MenuItem::mnuFishStep) != (g_.ActiveEveryMove == 1))
         return "active ball check marks";
+    if (Checked(MenuItem::mnuSymbols) != (g_.SymbolsOn == 1)) return "symbols check mark";
     // The window creates mnuFishStep enabled.
     const auto fishStep = ui_.enabled.find(MenuItem::mnuFishStep);
     if ((fishStep == ui_.enabled.end() || fishStep->second) != (g_.ActiveBallsOn == 1)) return "mnuFishStep enabled state";
