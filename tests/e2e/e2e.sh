@@ -44,16 +44,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-log() { printf '%s\n' "$*"; }
-fail() {
-    printf 'FAIL: %s\n' "$*" >&2
-    failures=$((failures + 1))
-}
-die() {
-    fail "$*"
-    exit 1
-}
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+# shellcheck source=../support/report.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/report.sh"
 
 # --- the X session ------------------------------------------------------
 # shellcheck source=../../tools/xvfb.sh

@@ -40,16 +40,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'fail "interrupted"; exit 1' INT TERM HUP
 
-log() { printf '%s\n' "$*"; }
-fail() {
-    printf 'FAIL: %s\n' "$*" >&2
-    failures=$((failures + 1))
-}
-die() {
-    fail "$*"
-    exit 1
-}
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+# shellcheck source=../support/report.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/report.sh"
 
 # --- the compositor -----------------------------------------------------
 # The runtime folder is private (mode 0700): the socket and the game's

@@ -39,16 +39,8 @@ touched=0
 xvfb_pid=
 game_pid=
 
-log() { printf '%s\n' "$*"; }
-fail() {
-    printf 'FAIL: %s\n' "$*" >&2
-    failures=$((failures + 1))
-}
-die() {
-    fail "$*"
-    exit 1
-}
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+# shellcheck source=../support/report.sh
+source "$(dirname "${BASH_SOURCE[0]}")/../support/report.sh"
 apt_get() {
     DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout="$LOCK_WAIT" "$@" >>"$work/apt.log" 2>&1 ||
         { tail -n 30 "$work/apt.log" >&2; return 1; }
