@@ -70,19 +70,6 @@ visible_windows() {
     xdotool search --onlyvisible --name "^${CAPTION}\$" 2>/dev/null | wc -l
 }
 
-# Waits up to $TIMEOUT s for process $1 to end; sets $exit_status.
-wait_exit() {
-    local pid=$1 deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
-    while kill -0 "$pid" 2>/dev/null; do
-        if (( $(now_ms) >= deadline )); then return 1; fi
-        # Reap if it has become a zombie of ours.
-        if [[ "$(awk '{print $3}' "/proc/$pid/stat" 2>/dev/null)" == Z ]]; then break; fi
-        sleep 0.05
-    done
-    wait "$pid"
-    exit_status=$?
-    return 0
-}
 
 shot_no=0
 # Takes a screenshot; sets $shot (png) and cell_hash[1..150], one hash of the

@@ -161,13 +161,8 @@ kill -0 "$game_pid" 2>/dev/null || die "the first copy ended when the second was
 
 # --- 4. SIGTERM ends the game -------------------------------------------
 kill -TERM "$game_pid"
-deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
-while [[ -e /proc/$game_pid && "$(awk '{print $3}' "/proc/$game_pid/stat" 2>/dev/null)" != Z ]]; do
-    (( $(now_ms) < deadline )) || die "the game was still running ${TIMEOUT}s after SIGTERM"
-    sleep 0.05
-done
-wait "$game_pid"
-status=$?
+wait_exit "$game_pid" || die "the game was still running ${TIMEOUT}s after SIGTERM"
+status=$exit_status
 game_pid=
 log "SIGTERM: the game ended with status $status"
 (( status == 128 + 15 )) || fail "after SIGTERM the game ended with status $status, not by the signal"

@@ -131,13 +131,8 @@ log "the installed game shows window $win"
 # No window manager runs: the game gets the keyboard by being given the focus.
 xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
 xdotool key Escape
-deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
-while [[ "$(awk '{print $3}' "/proc/$game_pid/stat" 2>/dev/null)" =~ ^[^Z]$ ]]; do
-    (( $(now_ms) < deadline )) || die "the installed game was still running ${TIMEOUT}s after Escape"
-    sleep 0.05
-done
-wait "$game_pid"
-status=$?
+wait_exit "$game_pid" || die "the installed game was still running ${TIMEOUT}s after Escape"
+status=$exit_status
 game_pid=
 (( status == 0 )) || fail "after Escape the installed game ended with status $status"
 log "Escape: the installed game ended with status $status"
