@@ -14,6 +14,10 @@ readonly APP_ID='io.github.zorbel.Zorbel'  # the desktop entry's name
 readonly TIMEOUT=15                        # seconds for anything "at once"
 readonly REST_SECONDS=5                    # at rest for this long, the game costs nothing
 readonly SETTLED_SECONDS=1                 # no run for this long: start-up is over
+# How libwayland stamps each line of its protocol log: milliseconds printed
+# with %7u, so for the first 1000 s of every 71-minute wrap of its clock the
+# number is padded with spaces ("[ 123456.789] ").
+readonly STAMP='^\[ *[0-9]+\.[0-9]+\] '
 
 zorbel=${1:-}
 plugin=${2:-}
@@ -93,7 +97,7 @@ mapped_with_app_id() {
             attached=1
         elif [[ -n $attached && $line == *"-> wl_surface@$surface.commit()"* ]]; then
             committed=1
-        elif [[ -n $committed && $line =~ ^\[[0-9.]+\]\ wl_surface@$surface\.enter\(wl_output@ ]]; then
+        elif [[ -n $committed && $line =~ ${STAMP}wl_surface@$surface\.enter\(wl_output@ ]]; then
             entered=1
         fi
     done <"$game_log"
@@ -119,7 +123,7 @@ sched() {
 game_pid=$!
 deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
 until mapped_with_app_id; do
-    kill -0 "$game_pid" 2>/dev/null || die "the game ended before its window was mapped: $(grep -v '^\[' "$game_log")"
+    kill -0 "$game_pid" 2>/dev/null || die "the game ended before its window was mapped: $(grep -Ev "$STAMP" "$game_log")"
     (( $(now_ms) < deadline )) ||
         die "no window with app id $APP_ID was mapped within ${TIMEOUT}s (app id seen: '${seen_app_id:-none}')"
     sleep 0.05
@@ -169,7 +173,7 @@ log "SIGTERM: the game ended with status $status"
 
 # Everything the game said besides its protocol log: Qt's warnings and the
 # like, which a player's session log should not collect.
-said=$(grep -v '^\[[0-9.]*\] ' "$game_log")
+said=$(grep -Ev "$STAMP" "$game_log")
 [[ -z "$said" ]] || fail "the game printed besides its protocol log: $said"
 kill -0 "$weston_pid" 2>/dev/null || fail "weston ended while the game ran: $(tail -n 5 "$work/weston.log")"
 
