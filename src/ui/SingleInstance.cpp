@@ -75,12 +75,20 @@ int OpenPrivateFolder(const std::string& folder, bool ours, std::string& why) {
     return fd;
 }
 
-// Binds a datagram socket at `path`, replacing one a killed copy left there.
-int BindDoorbell(int folderFd, const std::string& path) {
-    sockaddr_un addr{};
-    if (path.size() >= sizeof addr.sun_path) return -1;
+// The doorbell's socket address beside the lock; false if the folder's
+// path is too long for one.
+bool DoorbellAddress(const std::string& folder, sockaddr_un& addr) {
+    const std::string path = folder + '/' + kDoorbellName;
+    if (path.size() >= sizeof addr.sun_path) return false;
     addr.sun_family = AF_UNIX;
     std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
+    return true;
+}
+
+// Binds a datagram socket in `folder`, replacing one a killed copy left there.
+int BindDoorbell(int folderFd, const std::string& folder) {
+    sockaddr_un addr{};
+    if (!DoorbellAddress(folder, addr)) return -1;
     struct stat st {};
     if (fstatat(folderFd, kDoorbellName, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISSOCK(st.st_mode))
         unlinkat(folderFd, kDoorbellName, 0);
@@ -131,7 +139,7 @@ SingleInstance::Outcome SingleInstance::Acquire() {
                 const std::string pid = std::to_string(getpid()) + '\n';
                 const bool noted = ftruncate(fd, 0) == 0 && write(fd, pid.data(), pid.size()) > 0;
                 static_cast<void>(noted);
-                doorbellFd_ = BindDoorbell(dir, folder_ + '/' + kDoorbellName);
+                doorbellFd_ = BindDoorbell(dir, folder_);
                 close(dir);
                 return Outcome::First;
             } else if (errno == EWOULDBLOCK) {
@@ -153,10 +161,7 @@ SingleInstance::Outcome SingleInstance::Acquire() {
 
 void SingleInstance::AskFirstCopyToShow() const {
     sockaddr_un addr{};
-    const std::string path = folder_ + '/' + kDoorbellName;
-    if (path.size() >= sizeof addr.sun_path) return;
-    addr.sun_family = AF_UNIX;
-    std::memcpy(addr.sun_path, path.c_str(), path.size() + 1);
+    if (!DoorbellAddress(folder_, addr)) return;
     const int fd = socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0) return;
     // On Wayland a window may come forward only with the token the launcher

@@ -41,7 +41,6 @@ signals:
     void showRequested(const QByteArray& activationToken);
 
 private:
-    void OpenDoorbell();
     void DrainDoorbell();
 
     std::string folder_;
