@@ -1,7 +1,6 @@
 #pragma once
-// The game speaks Russian, its own language, to players whose first
-// language is Russian and under the plain C locale; everyone else gets the
-// English translation, built into the program, until more exist.
+// The desktop's side of the choice of language: the locale's preferred
+// languages against the translations built into the program.
 #include <QLocale>
 
 namespace zorbel::ui {
