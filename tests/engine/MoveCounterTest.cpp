@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "engine/EngineRig.h"
 
@@ -133,6 +138,124 @@ TEST(MoveCounter, ListOfMovesKeepsTheLastOneFoundInItsFinalEntry) {
         EXPECT_EQ(b.g.HintFrom, k.from) << k.r;
         EXPECT_EQ(b.g.HintTo, k.to) << k.r;
     }
+}
+
+
+// The counter as first written: every trial scans the whole board.
+struct Reference {
+    int count = 0;
+    std::vector<std::pair<Int, Int>> list;  // at most 150, the last overwritten
+};
+Reference CountByWholeBoard(GameState s) {
+    Reference ref;
+    auto trial = [&](Int i, Int t) {
+        const Int c = s.Board[i], old = s.Board[t];
+        s.Board[t] = c;
+        s.Board[i] = 0;
+        if (HasLine(s) == 1) {
+            ++ref.count;
+            if (ref.list.size() == 150) ref.list.pop_back();
+            ref.list.emplace_back(i, t);
+        }
+        s.Board[i] = c;
+        s.Board[t] = old;
+    };
+    for (Int i = 1; i <= kCells; ++i) {
+        const int row = RowOf(i), col = ColumnOf(i);
+        if (col != 1) trial(i, static_cast<Int>(i - 1));
+        if (col != kColumns) trial(i, static_cast<Int>(i + 1));
+        if (row != 1) trial(i, static_cast<Int>(i - kColumns));
+        if (row != kRows) trial(i, static_cast<Int>(i + kColumns));
+    }
+    return ref;
+}
+
+// A full board of `colours` without a line: a ball that would complete one
+// is dealt again, and a cell no colour fits (two colours only) starts the
+// board over.
+void DealAtRest(GameState& s, std::mt19937& gen, int colours) {
+    std::uniform_int_distribution<int> colour(1, colours);
+    auto completes = [&](Int i) {
+        const Int b = s.Board[i];
+        return (ColumnOf(i) > 2 && s.Board[i - 1] == b && s.Board[i - 2] == b) ||
+               (RowOf(i) > 2 && s.Board[i - 15] == b && s.Board[i - 30] == b);
+    };
+    for (Int i = 1; i <= kCells; ++i) {
+        int tries = 0;
+        do s.Board[i] = static_cast<Int>(colour(gen));
+        while (completes(i) && ++tries < 20);
+        if (completes(i)) i = 0;
+    }
+}
+
+// Every entry of the move list is drawn once, so the lists, their order
+// and the hint agree draw for draw, as do the count, the label, the number
+// of draws and a stalemate's three rows. Boards: dealt at rest in 5..8
+// colours, in two colours for hundreds of moves, the quiet board without a
+// move, edge boards whose lines end in the corners and whose balls could
+// only complete a line across a row's end, and boards not at rest (empty
+// cells, a line already there) where the count falls back to whole scans.
+TEST(MoveCounter, GivesWhatTheWholeBoardTrialGives) {
+    std::vector<GameState> boards;
+    std::mt19937 gen(20261207);
+    for (int k = 0; k < 400; ++k) {
+        GameState s;
+        DealAtRest(s, gen, 5 + k % 4);
+        boards.push_back(s);
+    }
+    for (int k = 0; k < 20; ++k) {
+        GameState s;
+        DealAtRest(s, gen, 2);
+        boards.push_back(s);
+    }
+    GameState quiet;
+    test::FillQuiet(quiet);
+    boards.push_back(quiet);
+    // 6s that one step completes into the four corners; 7s and 8s that only
+    // a step across the end of row 5 or 6 would complete.
+    GameState edges = quiet;
+    for (Int i : {Cell(1, 2), Cell(1, 3), Cell(2, 1), Cell(1, 13), Cell(1, 14), Cell(2, 15), Cell(10, 2), Cell(10, 3),
+                  Cell(9, 1), Cell(10, 13), Cell(10, 14), Cell(9, 15)})
+        edges.Board[i] = 6;
+    for (Int i : {Cell(5, 13), Cell(5, 14), Cell(6, 1)}) edges.Board[i] = 7;
+    for (Int i : {Cell(5, 15), Cell(6, 2), Cell(6, 3)}) edges.Board[i] = 8;
+    boards.push_back(edges);
+    GameState holes = boards[0];
+    for (Int i = 1; i <= kCells; i += 7) holes.Board[i] = 0;
+    boards.push_back(holes);
+    GameState lined = boards[1];
+    lined.Board[Cell(4, 4)] = lined.Board[Cell(4, 5)] = lined.Board[Cell(4, 6)] = 3;
+    boards.push_back(lined);
+
+    bool sawNone = false, sawMany = false;
+    for (const GameState& board : boards) {
+        const Reference ref = CountByWholeBoard(board);
+        const int n = static_cast<int>(ref.list.size());
+        sawNone |= ref.count == 0;
+        sawMany |= ref.count > 150;
+        for (int k = 1; k <= std::max(n, 1); ++k) {
+            test::Bench b;
+            static_cast<GameState&>(b.g) = board;
+            b.g.HintTo = 99;
+            const float r = n == 0 ? 0.05f : test::Pick(k, n);
+            b.rnd.Push({r, 0.15f, 0.25f, 0.35f});
+            ASSERT_EQ(CountMoves(b.g), ref.count == 0 ? 1 : 0);
+            ASSERT_EQ(b.g.MoveCount, ref.count);
+            ASSERT_EQ(b.g.Board, board.Board);
+            if (n == 0) {
+                EXPECT_EQ(b.ui.steps, "Ходов нет!");
+                EXPECT_EQ(std::make_pair(b.g.HintFrom, b.g.HintTo), std::make_pair(Int{0}, Int{99}));
+                EXPECT_EQ(b.rnd.drawn, 3);
+                EXPECT_EQ(test::MarkedCells(b.g).size(), 45u);
+                continue;
+            }
+            ASSERT_EQ(std::make_pair(b.g.HintFrom, b.g.HintTo), ref.list[k - 1]) << "entry " << k;
+            ASSERT_EQ(b.rnd.drawn, 1);
+            ASSERT_EQ(b.ui.steps, "Ходов: " + std::to_string(ref.count));
+        }
+    }
+    EXPECT_TRUE(sawNone);
+    EXPECT_TRUE(sawMany);
 }
 
 }  // namespace
