@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-crosextra-carlito
           xvfb xauth xdotool imagemagick x11-utils desktop-file-utils appstream
           at-spi2-core python3-pyatspi dbus qt6-l10n-tools)
+# The Chinese and Japanese translations are drawn and tested in Noto Sans CJK.
+packages+=(fonts-noto-cjk)
 # The Debian package is made (CPack asks dpkg-shlibdeps and file) and checked
 # (lintian); the game runs natively on Wayland and is tested under weston.
 packages+=(dpkg-dev file lintian qt6-wayland weston)

@@ -27,7 +27,10 @@ std::string ChooseLanguage(std::span<const std::string> preferred, std::span<con
         if (tag == "c" || tag == "posix" || Primary(tag) == kSourceLanguage) {
             return std::string(kSourceLanguage);
         }
-        // The exact region first, then any translation of the same language.
+        // The exact region first, then any translation of the same language:
+        // a player from Portugal reads the Brazilian texts, and one who
+        // reads Traditional Chinese (zh-TW, zh-Hant) reads the Simplified
+        // ones far more easily than English, the only other choice.
         for (const std::string& have : available) {
             if (Normalised(have) == tag) return have;
         }

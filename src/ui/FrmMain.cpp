@@ -10,6 +10,7 @@
 #include "engine/Pictures.h"
 #include "options/Options.h"
 #include "ui/BallPictures.h"
+#include "ui/Translation.h"
 
 namespace zorbel::ui {
 
@@ -46,8 +47,7 @@ frmMain::frmMain(std::uint64_t seed, QWidget* parent)
       labels_{View(labelWords_[0]), View(labelWords_[1]), View(labelWords_[2]), View(labelWords_[3])} {
     setWindowTitle(QCoreApplication::translate("Window", "Зорбель"));
     setWindowIcon(MakeWindowIcon());
-    QFont font(QStringLiteral("Calibri"), kFontPoints);
-    setFont(font);
+    setFont(WithScriptFont(QFont(QStringLiteral("Calibri"), kFontPoints)));
 
     client_ = new QWidget(this);
     client_->setFixedSize(kClientWidth, kClientHeight);
@@ -65,7 +65,7 @@ frmMain::frmMain(std::uint64_t seed, QWidget* parent)
     menuBar()->installEventFilter(this);
     // The menu bar keeps the desktop's menu font, like its drop-downs; the
     // window's own font is for the labels.
-    menuBar()->setFont(QApplication::font("QMenuBar"));
+    menuBar()->setFont(WithScriptFont(QApplication::font("QMenuBar")));
     lblSteps_ = new QLabel(client_);
     lblExp_ = new QLabel(client_);
     for (QLabel* l : {lblSteps_, lblExp_}) {
@@ -115,6 +115,7 @@ void frmMain::BuildMenus() {
             QMenu* m = e.level == 0 ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);
             m->setObjectName(QString::fromUtf8(e.name));
             m->setStyle(&menuStyle_);
+            m->setFont(WithScriptFont(QApplication::font("QMenu")));
             open.push_back(m);
             continue;
         }

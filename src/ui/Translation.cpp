@@ -14,6 +14,19 @@ namespace {
 
 const QString kTranslations = QStringLiteral(":/i18n");
 
+// Japanese and Chinese share the Han characters but draw many of them
+// differently. The desktop picks a font for them by the system's locale,
+// which may not be the language the game speaks, so the game names the one
+// that suits its translation (from fonts-noto-cjk, which the package
+// recommends).
+struct HanFont {
+    std::string_view language;
+    const char* family;
+};
+constexpr HanFont kHanFonts[] = {{"ja", "Noto Sans CJK JP"}, {"zh_CN", "Noto Sans CJK SC"}};
+
+QString scriptFont;  // for the translation in force, or empty
+
 // The translations built into the program, by language: zorbel_de.qm is "de".
 std::vector<std::string> BuiltInLanguages() {
     std::vector<std::string> names;
@@ -38,9 +51,18 @@ bool UseTranslationFor(const QLocale& locale) {
     static QTranslator translator;
     QCoreApplication::removeTranslator(&translator);
     const std::string language = LanguageFor(locale);
+    scriptFont.clear();
+    for (const HanFont& f : kHanFonts) {
+        if (f.language == language) scriptFont = QString::fromLatin1(f.family);
+    }
     if (language == kSourceLanguage) return false;
     const QString file = QStringLiteral("%1/zorbel_%2.qm").arg(kTranslations, QString::fromStdString(language));
     return translator.load(file) && QCoreApplication::installTranslator(&translator);
+}
+
+QFont WithScriptFont(QFont font) {
+    if (!scriptFont.isEmpty()) font.setFamilies(font.families() << scriptFont);
+    return font;
 }
 
 }  // namespace zorbel::ui

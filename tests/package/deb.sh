@@ -33,8 +33,12 @@ dpkg-deb -x "$deb" "$root"
 # --- dependencies -------------------------------------------------------
 # (The other fields are lintian's to judge, below.)
 field() { dpkg-deb -f "$deb" "$1"; }
-[[ ", $(field Recommends), " == *", qt6-wayland, "* || ", $(field Depends), " == *", qt6-wayland, "* ]] ||
-    fail "qt6-wayland is neither a dependency nor a recommendation"
+# The Wayland plugin and the font of the Chinese and Japanese texts are
+# loaded at run time, where dpkg-shlibdeps cannot see them.
+for wanted in qt6-wayland fonts-noto-cjk; do
+    [[ ", $(field Recommends), " == *", $wanted, "* || ", $(field Depends), " == *", $wanted, "* ]] ||
+        fail "$wanted is neither a dependency nor a recommendation"
+done
 
 # Depends is exactly what dpkg-shlibdeps reads from the shipped binary.
 mkdir -p "$work/shlibs/debian" && : >"$work/shlibs/debian/control"
