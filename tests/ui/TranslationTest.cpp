@@ -5,9 +5,9 @@
 #include <QTest>
 #include <memory>
 
+#include "common/MenuTable.h"
 #include "play/Play.h"
 #include "ui/BoardAccessible.h"
-#include "ui/MenuTable.h"
 #include "ui/Translation.h"
 #include "ui/WindowRig.h"
 
@@ -63,7 +63,7 @@ private slots:
             const auto w = Open(locale);
             QCOMPARE(w->windowTitle(), QStringLiteral("Зорбель"));
             QStringList captions;
-            for (const ui::MenuEntry& e : ui::MenuEntries()) {
+            for (const MenuEntry& e : MenuEntries()) {
                 if (qstrcmp(e.caption, "-") != 0) captions << QString::fromUtf8(e.caption);
             }
             QStringList shown;
