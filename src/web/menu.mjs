@@ -33,7 +33,9 @@ export class MenuBar {
     this.parents.length = level + 1;
     const parent = this.parents[level];
     if (kind === SEPARATOR) {
-      parent.append(element('div', 'separator')).lastChild.setAttribute('role', 'separator');
+      const line = element('div', 'separator');
+      line.setAttribute('role', 'separator');
+      parent.append(line);
       return;
     }
     const button = element('button', level === 0 ? 'title' : 'item', level === 0 ? caption : '');
