@@ -2,12 +2,12 @@
 // browser gets an adapter with these same methods.
 import { chromium } from 'playwright-core';
 
-const FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+export const CHROMIUM_FLAGS = ['--headless', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync'];
 const WAIT_MS = 10000;
 
 export async function openChromium({ locale = 'ru-RU', deviceScaleFactor = 1 } = {}) {
-  const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: FLAGS });
+  const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: CHROMIUM_FLAGS });
   const context = await browser.newContext({ locale, deviceScaleFactor, viewport: { width: 800, height: 600 } });
   const page = await context.newPage();
   const errors = [];
