@@ -148,6 +148,13 @@ export async function scenario(d, url) {
   expect(s.TickMs === 100 && (await d.evaluate(menuTree)).includes('[*10 раз в сек|5 раз в сек|4 раза'), 'the speed menu sets 10 ticks a second');
   expect(await d.evaluate(() => document.querySelectorAll('.popup:not([hidden])').length) === 0, 'a chosen item closes the menus');
 
+  // The menus by keyboard: F10 to the bar, arrows, Enter; Escape closes one level.
+  for (const key of ['F10', 'ArrowRight', 'Enter', 'ArrowDown', 'ArrowRight', 'ArrowDown', 'Enter']) await d.key(key);
+  expect((await state(d)).TickMs === 200, 'F10, arrows and Enter choose 5 ticks a second');
+  for (const key of ['F10', 'Enter', 'Escape']) await d.key(key);
+  expect(!(await state(d)).ended && await d.evaluate(() => document.querySelectorAll('.popup:not([hidden])').length) === 0,
+    'Escape closes an open menu and the game goes on');
+
   // The keyboard cursor on a new board: the first arrow shows it on cell 1,
   // the next moves it, Enter clicks there.
   await d.key('F2');
