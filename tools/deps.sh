@@ -11,13 +11,25 @@ packages+=(fonts-noto-cjk)
 packages+=(dpkg-dev file lintian qt6-wayland weston)
 # The event-stream fuzzer is built with clang and libFuzzer.
 packages+=(clang libfuzzer-14-dev libclang-rt-14-dev)
+# The browser edition is compiled by Emscripten and tested in Debian's
+# Chromium, driven from Node.js (npm below).
+packages+=(emscripten chromium)
+# Debian's Node.js and npm, unless a Node.js with its own npm is installed.
+command -v npm >/dev/null || packages+=(nodejs npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+# The browser driver from npm, exactly as package-lock.json pins it; it
+# drives /usr/bin/chromium and downloads no browser of its own.
+cd "$(dirname "$0")/.."
+if [ ! -d node_modules/playwright-core ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
+  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
+fi

@@ -7,4 +7,7 @@ bash tools/deps.sh
 build="${BUILD_DIR:-build}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)"
+# The browser edition, painted by this build's make_sprites; its tests run
+# from this build's ctest.
+HOST_BUILD="$build" bash tools/build-web.sh
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)"

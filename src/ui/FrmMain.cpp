@@ -110,8 +110,7 @@ void frmMain::BuildMenus() {
         const MenuEntry& e = entries[k];
         open.resize(static_cast<std::size_t>(e.level));
         const QString caption = QCoreApplication::translate("Menu", e.caption);
-        const bool opensMenu = k + 1 < entries.size() && entries[k + 1].level > e.level;
-        if (opensMenu) {
+        if (OpensMenu(entries, k)) {
             QMenu* m = e.level == 0 ? menuBar()->addMenu(caption) : open.back()->addMenu(caption);
             m->setObjectName(QString::fromUtf8(e.name));
             m->setStyle(&menuStyle_);
@@ -119,14 +118,14 @@ void frmMain::BuildMenus() {
             open.push_back(m);
             continue;
         }
-        if (caption == QLatin1String("-")) {
+        if (IsSeparator(e)) {
             open.back()->addSeparator()->setObjectName(QString::fromUtf8(e.name));
             continue;
         }
         QAction* a = open.back()->addAction(caption);
         a->setObjectName(QString::fromUtf8(e.name));
-        if (e.key != 0) {
-            a->setShortcut(QKeySequence(e.key));
+        if (e.functionKey != 0) {
+            a->setShortcut(QKeySequence(Qt::Key_F1 + e.functionKey - 1));
             a->setShortcutContext(Qt::WindowShortcut);  // acts with every menu closed
         }
         if (e.item) {
@@ -148,18 +147,7 @@ QAction* frmMain::action(const char* name) const {
 void frmMain::RunCommand(const MenuEntry& e, QAction* a) {
     // Qt flips a checkable item on its own; the game alone decides the mark.
     if (e.item) a->setChecked(checked_[*e.item]);
-    if (!a->isEnabled()) return;
-    switch (e.command) {
-        case Command::New: mnuNew_Click(game_); break;
-        case Command::Help: mnuHelp_Click(game_); break;
-        case Command::Colors: mnuColors_Click(game_, e.value); break;
-        case Command::Speed: mnuSpeed_Click(game_, e.value); break;
-        case Command::FishOk: mnuFishOk_Click(game_); break;
-        case Command::FishStep: mnuFishStep_Click(game_); break;
-        case Command::Auto: mnuAuto_Click(game_); break;
-        case Command::Symbols: mnuSymbols_Click(game_); break;
-        case Command::None: break;
-    }
+    if (a->isEnabled()) RunMenuCommand(game_, e);
 }
 
 void frmMain::tmrMain_Timer() { zorbel::tmrMain_Timer(game_); }

@@ -7,11 +7,11 @@
 #include <array>
 #include <map>
 
+#include "common/MenuTable.h"
 #include "engine/Game.h"
 #include "play/Play.h"
 #include "ui/BoardWidget.h"
 #include "ui/MenuStyle.h"
-#include "ui/MenuTable.h"
 
 namespace zorbel::ui {
 

@@ -16,26 +16,16 @@ constexpr qreal kFrameBand = 2.0;  // logical pixels, each of the two colours
 
 KeyboardCursor::Action KeyboardCursor::Key(const QKeyEvent& e, Int selected) {
     if (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return Action::None;
-    int dColumn = 0;
-    int dRow = 0;
     switch (e.key()) {
-        case Qt::Key_Left: dColumn = -1; break;
-        case Qt::Key_Right: dColumn = 1; break;
-        case Qt::Key_Up: dRow = -1; break;
-        case Qt::Key_Down: dRow = 1; break;
+        case Qt::Key_Left: return cursor_.Press(BoardCursor::Key::Left, selected);
+        case Qt::Key_Right: return cursor_.Press(BoardCursor::Key::Right, selected);
+        case Qt::Key_Up: return cursor_.Press(BoardCursor::Key::Up, selected);
+        case Qt::Key_Down: return cursor_.Press(BoardCursor::Key::Down, selected);
         case Qt::Key_Space:
         case Qt::Key_Return:
-        case Qt::Key_Enter: return cell_ != 0 ? Action::Click : Action::None;
+        case Qt::Key_Enter: return cursor_.Press(BoardCursor::Key::Click, selected);
         default: return Action::None;
     }
-    if (cell_ == 0) {
-        cell_ = selected != 0 ? selected : 1;
-        return Action::Moved;
-    }
-    const int column = std::clamp(ColumnOf(cell_) + dColumn, 1, static_cast<int>(kColumns));
-    const int row = std::clamp(RowOf(cell_) + dRow, 1, static_cast<int>(kRows));
-    cell_ = static_cast<Int>((row - 1) * kColumns + column);
-    return Action::Moved;
 }
 
 void PaintCursorFrame(QPainter& p, const QRect& cell, qreal dpr) {

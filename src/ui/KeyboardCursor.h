@@ -1,18 +1,16 @@
 #pragma once
-// The keyboard's place on the board, for playing without a mouse. It is the
-// window's, not the game's: it never changes the board, a mark or a timer,
-// and it stays where it is across new games and colour changes.
+// The keyboard cursor on the desktop: Qt's keys onto the shared cursor.
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRect>
 
-#include "engine/GameState.h"
+#include "common/BoardCursor.h"
 
 namespace zorbel::ui {
 
 class KeyboardCursor {
 public:
-    enum class Action { None, Moved, Click };
+    using Action = BoardCursor::Action;
 
     // Arrows: the first one shows the cursor on the selected cell (or the
     // top-left one), later ones move it a cell, stopping at the edges.
@@ -20,11 +18,11 @@ public:
     // held with Ctrl, Alt or Meta, are left to the window.
     Action Key(const QKeyEvent& e, Int selected);
     // A mouse press hides the cursor until the next arrow.
-    void Hide() { cell_ = 0; }
-    Int cell() const { return cell_; }  // 0 while hidden
+    void Hide() { cursor_.Hide(); }
+    Int cell() const { return cursor_.cell(); }  // 0 while hidden
 
 private:
-    Int cell_ = 0;
+    BoardCursor cursor_;
 };
 
 // A black and a white frame just inside the cell, one of them readable on

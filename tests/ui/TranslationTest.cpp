@@ -11,9 +11,9 @@
 #include <QXmlStreamReader>
 #include <memory>
 
+#include "common/MenuTable.h"
 #include "play/Play.h"
 #include "ui/BoardAccessible.h"
-#include "ui/MenuTable.h"
 #include "ui/Translation.h"
 #include "ui/WindowRig.h"
 
@@ -156,7 +156,7 @@ private slots:
             const auto w = Open(locale);
             QCOMPARE(w->windowTitle(), QStringLiteral("Зорбель"));
             QStringList captions;
-            for (const ui::MenuEntry& e : ui::MenuEntries()) {
+            for (const MenuEntry& e : MenuEntries()) {
                 if (qstrcmp(e.caption, "-") != 0) captions << QString::fromUtf8(e.caption);
             }
             QStringList shown;

@@ -1,9 +1,17 @@
-#include "ui/MenuTable.h"
+#include "common/MenuTable.h"
 
-#include <QCoreApplication>
-#include <Qt>
+#include <cstring>
 
-namespace zorbel::ui {
+#include "options/Options.h"
+#include "play/Play.h"
+
+// The captions are marked for Qt's lupdate, which finds them by this name;
+// the front ends translate them when they show them.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+namespace zorbel {
 
 namespace {
 
@@ -12,15 +20,15 @@ using M = MenuItem;
 
 const MenuEntry kMenu[] = {
     {0, "mnuGame", QT_TRANSLATE_NOOP("Menu", "Игра"), 0, C::None, 0, {}, false},
-    {1, "mnuNew", QT_TRANSLATE_NOOP("Menu", "Новая"), Qt::Key_F2, C::New, 0, {}, false},
+    {1, "mnuNew", QT_TRANSLATE_NOOP("Menu", "Новая"), 2, C::New, 0, {}, false},
     {1, "r1", "-", 0, C::None, 0, {}, false},
-    {1, "mnuHelp", QT_TRANSLATE_NOOP("Menu", "Подсказка"), Qt::Key_F1, C::Help, 0, {}, false},
+    {1, "mnuHelp", QT_TRANSLATE_NOOP("Menu", "Подсказка"), 1, C::Help, 0, {}, false},
     {0, "mnuOptions", QT_TRANSLATE_NOOP("Menu", "Настройки"), 0, C::None, 0, {}, false},
     {1, "mnuNum", QT_TRANSLATE_NOOP("Menu", "Количество цветов"), 0, C::None, 0, {}, false},
-    {2, "mnuColors8", QT_TRANSLATE_NOOP("Menu", "8 цветов"), Qt::Key_F8, C::Colors, 8, M::mnuColors8, false},
-    {2, "mnuColors7", QT_TRANSLATE_NOOP("Menu", "7 цветов"), Qt::Key_F7, C::Colors, 7, M::mnuColors7, false},
-    {2, "mnuColors6", QT_TRANSLATE_NOOP("Menu", "6 цветов"), Qt::Key_F6, C::Colors, 6, M::mnuColors6, true},
-    {2, "mnuColors5", QT_TRANSLATE_NOOP("Menu", "5 цветов"), Qt::Key_F5, C::Colors, 5, M::mnuColors5, false},
+    {2, "mnuColors8", QT_TRANSLATE_NOOP("Menu", "8 цветов"), 8, C::Colors, 8, M::mnuColors8, false},
+    {2, "mnuColors7", QT_TRANSLATE_NOOP("Menu", "7 цветов"), 7, C::Colors, 7, M::mnuColors7, false},
+    {2, "mnuColors6", QT_TRANSLATE_NOOP("Menu", "6 цветов"), 6, C::Colors, 6, M::mnuColors6, true},
+    {2, "mnuColors5", QT_TRANSLATE_NOOP("Menu", "5 цветов"), 5, C::Colors, 5, M::mnuColors5, false},
     {1, "mnuSpeed", QT_TRANSLATE_NOOP("Menu", "Скорость обновления"), 0, C::None, 0, {}, false},
     {2, "mnuSpeed100", QT_TRANSLATE_NOOP("Menu", "10 раз в сек"), 0, C::Speed, 100, M::mnuSpeed100, false},
     {2, "mnuSpeed200", QT_TRANSLATE_NOOP("Menu", "5 раз в сек"), 0, C::Speed, 200, M::mnuSpeed200, false},
@@ -40,4 +48,24 @@ const MenuEntry kMenu[] = {
 
 std::span<const MenuEntry> MenuEntries() { return kMenu; }
 
-}  // namespace zorbel::ui
+bool OpensMenu(std::span<const MenuEntry> entries, std::size_t k) {
+    return k + 1 < entries.size() && entries[k + 1].level > entries[k].level;
+}
+
+bool IsSeparator(const MenuEntry& e) { return std::strcmp(e.caption, "-") == 0; }
+
+void RunMenuCommand(Game& g, const MenuEntry& e) {
+    switch (e.command) {
+        case Command::New: mnuNew_Click(g); break;
+        case Command::Help: mnuHelp_Click(g); break;
+        case Command::Colors: mnuColors_Click(g, e.value); break;
+        case Command::Speed: mnuSpeed_Click(g, e.value); break;
+        case Command::FishOk: mnuFishOk_Click(g); break;
+        case Command::FishStep: mnuFishStep_Click(g); break;
+        case Command::Auto: mnuAuto_Click(g); break;
+        case Command::Symbols: mnuSymbols_Click(g); break;
+        case Command::None: break;
+    }
+}
+
+}  // namespace zorbel

@@ -1,0 +1,59 @@
+// The browser edition's costs in headless Chromium on localhost:
+//  - bytes of everything the first visit loads at devicePixelRatio 2
+//    (target at most 300 KB),
+//  - navigation to the first board drawn, median of 10 cold visits
+//    (target at most 150 ms),
+//  - script time over 5 s with the board at rest (target 0 ms).
+// Usage: node bench/web/page.mjs [site folder, default build-web/site]
+import { chromium } from 'playwright-core';
+import { CHROMIUM_FLAGS } from '../../tests/web/playwright-adapter.mjs';
+import { serve } from '../../tests/web/serve.mjs';
+
+const VISITS = 10;
+const REST_MS = 5000;
+
+const server = await serve(process.argv[2] ?? 'build-web/site');
+const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: CHROMIUM_FLAGS });
+const drawn = page => page.waitForFunction(() => performance.getEntriesByName('zorbel-board-drawn').length > 0);
+
+// A fresh context is a first visit: nothing cached.
+async function visit(deviceScaleFactor) {
+  const context = await browser.newContext({ deviceScaleFactor, locale: 'ru-RU' });
+  const page = await context.newPage();
+  const cdp = await context.newCDPSession(page);
+  let bytes = 0;
+  const files = [];
+  await cdp.send('Network.enable');
+  cdp.on('Network.responseReceived', e => files.push(new URL(e.response.url).pathname));
+  cdp.on('Network.loadingFinished', e => { bytes += e.encodedDataLength; });
+  await page.goto(server.url);
+  await drawn(page);
+  const ms = await page.evaluate(() => performance.getEntriesByName('zorbel-board-drawn')[0].startTime);
+  return { context, page, cdp, bytes, files, ms };
+}
+
+const first = await visit(2);
+console.log(`first visit at devicePixelRatio 2: ${(first.bytes / 1024).toFixed(1)} KB in ${first.files.length} files (${first.files.join(' ')}); target <= 300 KB`);
+
+// Nothing runs between ticks: with no timer on, the page does no work.
+const { cdp } = first;
+await cdp.send('Performance.enable');
+const script = async () => (await cdp.send('Performance.getMetrics')).metrics.find(m => m.name === 'ScriptDuration').value;
+const before = await script();
+await new Promise(resolve => setTimeout(resolve, REST_MS));
+const restMs = (await script() - before) * 1000;
+console.log(`script time over ${REST_MS / 1000} s at rest: ${restMs.toFixed(2)} ms; target 0 ms`);
+await first.context.close();
+
+const times = [];
+for (let k = 0; k < VISITS; k++) {
+  const v = await visit(1);
+  times.push(v.ms);
+  await v.context.close();
+}
+times.sort((a, b) => a - b);
+const median = (times[VISITS / 2 - 1] + times[VISITS / 2]) / 2;
+console.log(`navigation to first board drawn: median ${median.toFixed(1)} ms of ${VISITS} (${times.map(t => t.toFixed(0)).join(' ')}); target <= 150 ms`);
+
+await browser.close();
+await server.close();

@@ -1,0 +1,107 @@
+// The functions the page calls: one per kind of event, the choice of
+// language, and a read-out of the game record for tests and the curious.
+#include <emscripten/emscripten.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "common/Language.h"
+#include "web/WebPage.h"
+
+namespace {
+
+using zorbel::Int;
+using zorbel::web::WebPage;
+
+std::unique_ptr<WebPage> page;
+
+// No iostreams here: they would double the size of the download.
+std::vector<std::string> Split(std::string_view list) {
+    std::vector<std::string> parts;
+    while (!list.empty()) {
+        const std::size_t comma = std::min(list.find(','), list.size());
+        parts.emplace_back(list.substr(0, comma));
+        list.remove_prefix(std::min(comma + 1, list.size()));
+    }
+    return parts;
+}
+
+void Field(std::string& out, const char* name, int value) {
+    out += out.empty() ? "{\"" : ",\"";
+    out += name;
+    out += "\":";
+    out += std::to_string(value);
+}
+
+void Field(std::string& out, const char* name, const zorbel::CellArray& cells) {
+    out += ",\"";
+    out += name;
+    out += "\":[";
+    for (Int i = 1; i <= zorbel::kCells; ++i) {
+        if (i > 1) out += ',';
+        out += std::to_string(cells[i]);
+    }
+    out += ']';
+}
+
+}  // namespace
+
+extern "C" {
+
+// The player's languages, most wanted first, comma-separated; returns the
+// translation to load ("en", from i18n/en.json), or "" for the game's own
+// Russian. ZORBEL_LANGUAGES lists the translations i18n/*.ts had at build time.
+EMSCRIPTEN_KEEPALIVE const char* zorbel_language(const char* preferred) {
+    static std::string chosen;
+    chosen = zorbel::ChooseLanguage(Split(preferred), Split(ZORBEL_LANGUAGES));
+    if (chosen == zorbel::kSourceLanguage) chosen.clear();
+    return chosen.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE double zorbel_time_of_day_seed() { return static_cast<double>(zorbel::TimeOfDaySeed()); }
+
+EMSCRIPTEN_KEEPALIVE void zorbel_start(double seed) {
+    page = std::make_unique<WebPage>(static_cast<std::uint64_t>(seed));
+    page->Form_Load();
+}
+
+// Buttons are numbered as on the desktop: 0 left, 1 right, 2 middle, 3 back, 4 forward.
+EMSCRIPTEN_KEEPALIVE void zorbel_press(int cell, int button) { page->Press(static_cast<Int>(cell), button); }
+EMSCRIPTEN_KEEPALIVE void zorbel_release(int cell, int button) { page->Release(static_cast<Int>(cell), button); }
+// 0 tmrMain, 1 tmrAuto.
+EMSCRIPTEN_KEEPALIVE void zorbel_tick(int timer) { page->Tick(timer == 0 ? zorbel::Timer::Main : zorbel::Timer::Auto); }
+EMSCRIPTEN_KEEPALIVE void zorbel_menu(int index) { page->Menu(index); }
+// 0 left, 1 right, 2 up, 3 down, 4 click (Space or Enter).
+EMSCRIPTEN_KEEPALIVE void zorbel_key(int key) {
+    if (key >= 0 && key <= static_cast<int>(zorbel::BoardCursor::Key::Click)) {
+        page->Key(static_cast<zorbel::BoardCursor::Key>(key));
+    }
+}
+EMSCRIPTEN_KEEPALIVE void zorbel_end() { page->End(); }
+
+// The game record as JSON; flags are 0 or 1.
+EMSCRIPTEN_KEEPALIVE const char* zorbel_state() {
+    static std::string out;
+    const zorbel::Game& g = page->game();
+    out.clear();
+    Field(out, "ended", page->ended());
+    Field(out, "main", page->TimerEnabled(zorbel::Timer::Main));
+    Field(out, "auto", page->TimerEnabled(zorbel::Timer::Auto));
+    for (const auto& [name, value] : {std::pair{"FirstCell", g.FirstCell}, {"ColorCount", g.ColorCount},
+                                      {"MoveCount", g.MoveCount}, {"HintFrom", g.HintFrom}, {"HintTo", g.HintTo},
+                                      {"Score", g.Score}, {"TickMs", g.TickMs}, {"AutoMode", g.AutoMode},
+                                      {"ActiveBallsOn", g.ActiveBallsOn}, {"SymbolsOn", g.SymbolsOn}}) {
+        Field(out, name, value);
+    }
+    Field(out, "Board", g.Board);
+    Field(out, "Marks", g.Marks);
+    Field(out, "Active", g.Active);
+    out += '}';
+    return out.c_str();
+}
+
+}  // extern "C"

@@ -1,0 +1,143 @@
+#include "web/WebPage.h"
+
+#include "engine/Engine.h"
+#include "engine/Pictures.h"
+#include "options/Options.h"
+#include "web/PageCalls.h"
+
+// Captions are marked for Qt's lupdate, as in the rest of the game.
+#define QT_TRANSLATE_NOOP(context, text) text
+
+namespace zorbel::web {
+
+namespace {
+
+enum EntryKind { kOpensMenu = 0, kSeparator = 1, kCommand = 2 };
+
+// What a browser tab can do in place of closing the window.
+const char* const kEndedText =
+    QT_TRANSLATE_NOOP("Web", "Игра окончена. Чтобы начать новую игру, обновите страницу.");
+const char* const kCaption = QT_TRANSLATE_NOOP("Window", "Зорбель");
+
+std::string_view View(const std::string& s) { return s; }
+std::size_t Slot(MenuItem m) { return static_cast<std::size_t>(m); }
+std::size_t Slot(Timer t) { return t == Timer::Main ? 0 : 1; }
+
+}  // namespace
+
+WebPage::WebPage(std::uint64_t seed)
+    : rnd_(seed),
+      game_(rnd_, *this),
+      labelWords_{Translate("Labels", kRussianLabels.moves.data()), Translate("Labels", kRussianLabels.noMoves.data()),
+                  Translate("Labels", kRussianLabels.score.data()),
+                  Translate("Labels", kRussianLabels.scoreCapped.data())},
+      labels_{View(labelWords_[0]), View(labelWords_[1]), View(labelWords_[2]), View(labelWords_[3])} {
+    game_.texts = &labels_;
+    enabled_.fill(true);
+}
+
+void WebPage::Form_Load() {
+    page_set_title(Translate("Window", kCaption).c_str());
+    const auto entries = MenuEntries();
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        const MenuEntry& e = entries[k];
+        const int kind = OpensMenu(entries, k) ? kOpensMenu : IsSeparator(e) ? kSeparator : kCommand;
+        const std::string caption = kind == kSeparator ? std::string() : Translate("Menu", e.caption);
+        if (e.item) entryOf_[Slot(*e.item)] = static_cast<int>(k);
+        page_add_menu_entry(static_cast<int>(k), e.level, kind, caption.c_str(), e.functionKey, e.item.has_value(),
+                            e.checkedAtStart);
+    }
+    SetDefaults(game_);
+    mnuNew_Click(game_);
+}
+
+void WebPage::Press(Int cell, int button) {
+    if (ended_) return;
+    if (cursor_.cell() != 0) {
+        cursor_.Hide();
+        ShowCursor(0);
+    }
+    pointer_.Press(game_, cell, button);
+}
+
+void WebPage::Release(Int cellUnderPointer, int button) {
+    if (!ended_) pointer_.Release(game_, cellUnderPointer, button);
+}
+
+void WebPage::Tick(Timer t) {
+    // A tick already queued when its timer stopped is dropped.
+    if (ended_ || !timers_[Slot(t)].on) return;
+    if (t == Timer::Main) {
+        tmrMain_Timer(game_);
+    } else {
+        tmrAuto_Timer(game_);
+    }
+}
+
+void WebPage::Menu(int index) {
+    const auto entries = MenuEntries();
+    if (ended_ || index < 0 || static_cast<std::size_t>(index) >= entries.size()) return;
+    const MenuEntry& e = entries[static_cast<std::size_t>(index)];
+    if (e.item && !enabled_[Slot(*e.item)]) return;
+    RunMenuCommand(game_, e);
+}
+
+void WebPage::Key(BoardCursor::Key k) {
+    if (ended_) return;
+    switch (cursor_.Press(k, game_.FirstCell)) {
+        case BoardCursor::Action::Moved: ShowCursor(cursor_.cell()); break;
+        case BoardCursor::Action::Click: ClickIfAllowed(game_, cursor_.cell()); break;
+        case BoardCursor::Action::None: break;
+    }
+}
+
+void WebPage::End() {
+    if (ended_) return;
+    SetTimerEnabled(Timer::Main, false);
+    SetTimerEnabled(Timer::Auto, false);
+    ended_ = true;
+    page_ended(Translate("Web", kEndedText).c_str());
+}
+
+void WebPage::ShowCursor(Int cell) { page_show_cursor(cell); }
+
+void WebPage::SendTimer(Timer t) {
+    const TimerState& s = timers_[Slot(t)];
+    page_set_timer(static_cast<int>(Slot(t)), s.on, s.ms);
+}
+
+void WebPage::SetTimerEnabled(Timer t, bool on) {
+    if (timers_[Slot(t)].on == on) return;  // a running timer keeps its rhythm
+    timers_[Slot(t)].on = on;
+    SendTimer(t);
+}
+
+bool WebPage::TimerEnabled(Timer t) const { return timers_[Slot(t)].on; }
+
+void WebPage::SetTimerInterval(Timer t, int ms) {
+    timers_[Slot(t)].ms = ms;
+    SendTimer(t);
+}
+
+void WebPage::SetLabel(Label l, std::string_view utf8) {
+    page_set_label(l == Label::Steps ? 0 : 1, std::string(utf8).c_str());
+}
+
+void WebPage::SetMenuChecked(MenuItem m, bool checked) { page_set_checked(entryOf_[Slot(m)], checked); }
+
+void WebPage::SetMenuEnabled(MenuItem m, bool enabled) {
+    enabled_[Slot(m)] = enabled;
+    page_set_enabled(entryOf_[Slot(m)], enabled);
+}
+
+void WebPage::DrawBoard() {
+    UpdateShownPictures(game_, [](Int i, Int n) { page_draw_cell(i, n); });
+}
+
+// The other sheet of pictures, and every cell painted from it.
+void WebPage::RedrawBoard() {
+    page_set_symbols(game_.SymbolsOn != 0);
+    for (Int i = 1; i <= kCells; ++i) page_draw_cell(i, game_.ShownPicture[i]);
+}
+
+}  // namespace zorbel::web

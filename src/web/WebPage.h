@@ -1,0 +1,68 @@
+#pragma once
+// The browser edition's window. It holds the game record, implements what
+// the game asks of a window by calling into the page's script, and hands the
+// page's events to the game's routines, as the desktop window does with Qt's.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "common/BoardCursor.h"
+#include "common/MenuTable.h"
+#include "engine/Game.h"
+#include "play/Play.h"
+
+namespace zorbel::web {
+
+class WebPage final : public Platform {
+public:
+    explicit WebPage(std::uint64_t seed);
+
+    // Builds the menus and the title, sets the defaults and deals the first
+    // game, as Form_Load does on the desktop.
+    void Form_Load();
+    void Press(Int cell, int button);
+    void Release(Int cellUnderPointer, int button);
+    void Tick(Timer t);
+    // The command of the menu table's entry `index`, as the item or its
+    // shortcut key gives it.
+    void Menu(int index);
+    void Key(BoardCursor::Key k);
+    // Escape: the page cannot close itself, so the game stops for good.
+    void End();
+
+    const Game& game() const { return game_; }
+    bool ended() const { return ended_; }
+
+    void SetTimerEnabled(Timer t, bool on) override;
+    bool TimerEnabled(Timer t) const override;
+    void SetTimerInterval(Timer t, int ms) override;
+    void SetLabel(Label l, std::string_view utf8) override;
+    void SetMenuChecked(MenuItem m, bool checked) override;
+    void SetMenuEnabled(MenuItem m, bool enabled) override;
+    void DrawBoard() override;
+    void RedrawBoard() override;
+
+private:
+    static constexpr std::size_t kMenuItems = static_cast<std::size_t>(MenuItem::mnuSymbols) + 1;
+    struct TimerState {
+        bool on = false;
+        int ms = kDefaultTickMs;
+    };
+
+    void SendTimer(Timer t);
+    void ShowCursor(Int cell);
+
+    TwisterRandom rnd_;
+    Game game_;
+    // The label words in the player's language, as UTF-8 for the game.
+    std::array<std::string, 4> labelWords_;
+    LabelTexts labels_;
+    BoardPointer pointer_;
+    BoardCursor cursor_;
+    std::array<TimerState, 2> timers_{};
+    std::array<int, kMenuItems> entryOf_{};  // the table entry of each item
+    std::array<bool, kMenuItems> enabled_{};
+    bool ended_ = false;
+};
+
+}  // namespace zorbel::web

@@ -1,0 +1,117 @@
+// The 150 cells on one canvas. It paints the picture numbers the game hands
+// over and names the cell under a point; it decides nothing. The canvas has
+// a pixel for every device pixel, and the pictures come from the sheet
+// painted for the next whole device pixel ratio, so the balls stay crisp.
+const COLUMNS = 15;
+const ROWS = 10;
+const CELL = 40;  // CSS pixels
+const PICTURES = 24;
+const SHEET_RATIOS = 3;  // sheets exist for ratios 1..3
+const FRAME_BAND = 2;  // CSS pixels, each of the cursor frame's two colours
+
+export class Board {
+  constructor(canvas) {
+    this.canvas = canvas;
+    this.shown = new Int16Array(COLUMNS * ROWS + 1);  // picture of each cell, 0 none yet
+    this.cursor = 0;
+    this.symbols = false;
+    this.sheets = new Map();
+    this.fit();
+    this.use(this.load(false));
+    // A change of zoom or a move to another screen changes the ratio.
+    addEventListener('resize', () => {
+      if (devicePixelRatio !== this.ratio) {
+        this.fit();
+        this.use(this.load(this.symbols));
+      }
+    });
+  }
+
+  fit() {
+    this.ratio = devicePixelRatio;
+    this.canvas.width = Math.round(COLUMNS * CELL * this.ratio);
+    this.canvas.height = Math.round(ROWS * CELL * this.ratio);
+    this.context = this.canvas.getContext('2d', { alpha: true });
+    this.context.imageSmoothingQuality = 'high';
+  }
+
+  // The sheet for this ratio, plain or with symbols, loaded once.
+  load(symbols) {
+    const ratio = Math.min(SHEET_RATIOS, Math.max(1, Math.ceil(this.ratio)));
+    const name = `balls-${ratio}x${symbols ? '-symbols' : ''}.png`;
+    if (!this.sheets.has(name)) {
+      const image = new Image();
+      image.src = name;
+      this.sheets.set(name, { image, side: CELL * ratio, ready: image.decode() });
+    }
+    return this.sheets.get(name);
+  }
+
+  // Paints every cell from `sheet` once it has arrived, unless another
+  // sheet has been asked for meanwhile.
+  use(sheet) {
+    this.sheet = sheet;
+    sheet.ready.then(() => {
+      if (this.sheet !== sheet) return;
+      for (let i = 1; i < this.shown.length; i++) this.paint(i);
+    });
+  }
+
+  drawCell(i, picture) {
+    this.shown[i] = picture;
+    this.paint(i);
+  }
+
+  setSymbols(on) {
+    this.symbols = on;
+    this.use(this.load(on));
+  }
+
+  showCursor(cell) {
+    const old = this.cursor;
+    this.cursor = cell;
+    this.paint(old);
+    this.paint(cell);
+  }
+
+  // Device pixels of cell i, edges rounded so that neighbours meet exactly.
+  rect(i) {
+    const column = (i - 1) % COLUMNS;
+    const row = Math.floor((i - 1) / COLUMNS);
+    const edge = v => Math.round(v * CELL * this.ratio);
+    return [edge(column), edge(row), edge(column + 1) - edge(column), edge(row + 1) - edge(row)];
+  }
+
+  paint(i) {
+    const n = this.shown[i];
+    if (i < 1 || n < 1 || n > PICTURES || !this.sheet.image.complete) return;
+    const [x, y, w, h] = this.rect(i);
+    const { image, side } = this.sheet;
+    this.context.drawImage(image, (n - 1) * side, 0, side, side, x, y, w, h);
+    if (i === this.cursor) this.paintFrame(x, y, w, h);
+  }
+
+  // A black and a white band just inside the cell, one of them readable on
+  // every ball, as the desktop draws its keyboard cursor.
+  paintFrame(x, y, w, h) {
+    const band = Math.max(1, Math.round(FRAME_BAND * this.ratio));
+    [['#000', 0], ['#fff', band]].forEach(([colour, inset]) => {
+      const [l, t, r, b] = [x + inset, y + inset, x + w - inset, y + h - inset];
+      this.context.fillStyle = colour;
+      this.context.fillRect(l, t, r - l, band);
+      this.context.fillRect(l, b - band, r - l, band);
+      this.context.fillRect(l, t, band, b - t);
+      this.context.fillRect(r - band, t, band, b - t);
+    });
+  }
+
+  // Cell under a point of the viewport, 0 off the grid. Each cell owns
+  // exactly its 40 columns and rows of CSS pixels.
+  cellAt(clientX, clientY) {
+    const box = this.canvas.getBoundingClientRect();
+    const column = Math.floor((clientX - box.left) / CELL);
+    const row = Math.floor((clientY - box.top) / CELL);
+    if (column < 0 || row < 0 || column >= COLUMNS || row >= ROWS) return 0;
+    return row * COLUMNS + column + 1;
+  }
+}
