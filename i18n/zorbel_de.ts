@@ -155,6 +155,13 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
+        <translation>Das Spiel ist beendet. Für ein neues Spiel die Seite neu laden.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Зорбель</source>

@@ -60,19 +60,19 @@
     <name>Labels</name>
     <message>
         <source>Ходов: %1</source>
-        <translation>Coups : %1</translation>
+        <translation>Coups&#xa0;: %1</translation>
     </message>
     <message>
         <source>Ходов нет!</source>
-        <translation>Aucun coup !</translation>
+        <translation>Aucun coup&#x202f;!</translation>
     </message>
     <message>
         <source>Счёт: %1</source>
-        <translation>Score : %1</translation>
+        <translation>Score&#xa0;: %1</translation>
     </message>
     <message>
         <source>Счёт: %1+</source>
-        <translation>Score : %1+</translation>
+        <translation>Score&#xa0;: %1+</translation>
     </message>
 </context>
 <context>
@@ -152,6 +152,13 @@
     <message>
         <source>Значки на шариках</source>
         <translation>Symboles sur les billes</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
+        <translation>La partie est terminée. Pour en commencer une nouvelle, rechargez la page.</translation>
     </message>
 </context>
 <context>

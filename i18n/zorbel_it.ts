@@ -155,6 +155,13 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
+        <translation>La partita è finita. Per iniziarne una nuova, ricarica la pagina.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Зорбель</source>

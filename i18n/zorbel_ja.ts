@@ -155,6 +155,13 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
+        <translation>ゲームは終了しました。新しいゲームを始めるには、ページを再読み込みしてください。</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Зорбель</source>

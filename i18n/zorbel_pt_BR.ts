@@ -155,6 +155,13 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
+        <translation>O jogo terminou. Para começar um novo jogo, recarregue a página.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Зорбель</source>

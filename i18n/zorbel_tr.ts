@@ -155,6 +155,13 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
+        <translation>Oyun bitti. Yeni bir oyun başlatmak için sayfayı yenileyin.</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Зорбель</source>
