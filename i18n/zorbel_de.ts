@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>Das Spiel ist beendet. Für ein neues Spiel die Seite neu laden.</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>Zorbel ist bereits in einem anderen Tab geöffnet.</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>Spiel hierher holen</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>The game is over. To start a new game, reload the page.</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>Zorbel is already open in another tab.</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>Move the game here</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>La partida ha terminado. Para empezar una nueva, recarga la página.</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>Zorbel ya está abierto en otra pestaña.</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>Traer la partida aquí</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>La partie est terminée. Pour en commencer une nouvelle, rechargez la page.</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>Zorbel est déjà ouvert dans un autre onglet.</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>Déplacer la partie ici</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>La partita è finita. Per iniziarne una nuova, ricarica la pagina.</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>Zorbel è già aperto in un’altra scheda.</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>Sposta qui la partita</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

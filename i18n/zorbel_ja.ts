@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>ゲームは終了しました。新しいゲームを始めるには、ページを再読み込みしてください。</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>Zorbel はすでに別のタブで開いています。</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>ゲームをこのタブに移す</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

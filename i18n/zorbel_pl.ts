@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>Gra zakończona. Aby rozpocząć nową grę, odśwież stronę.</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>Zorbel jest już otwarty w innej karcie.</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>Przenieś grę tutaj</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>O jogo terminou. Para começar um novo jogo, recarregue a página.</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>O Zorbel já está aberto em outra aba.</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>Trazer o jogo para cá</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

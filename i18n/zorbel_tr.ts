@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>Oyun bitti. Yeni bir oyun başlatmak için sayfayı yenileyin.</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>Zorbel başka bir sekmede zaten açık.</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>Oyunu buraya taşı</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>Гру закінчено. Щоб почати нову гру, оновіть сторінку.</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>Зорбель уже відкрито в іншій вкладці.</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>Перенести гру сюди</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -160,6 +160,14 @@
         <source>Игра окончена. Чтобы начать новую игру, обновите страницу.</source>
         <translation>游戏已结束。要开始新游戏，请刷新页面。</translation>
     </message>
+    <message>
+        <source>Зорбель уже открыт в другой вкладке.</source>
+        <translation>Zorbel 已在另一个标签页中打开。</translation>
+    </message>
+    <message>
+        <source>Перенести игру сюда</source>
+        <translation>将游戏移到这里</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

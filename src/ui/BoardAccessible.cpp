@@ -5,25 +5,14 @@
 #include <QPointer>
 #include <QStringList>
 #include <array>
+#include <cstddef>
 
+#include "common/CellName.h"
 #include "ui/BoardWidget.h"
 
 namespace zorbel::ui {
 
 namespace {
-
-// Ball names by colour code, in Russian, translated when read.
-const std::array<const char*, 9> kBallNames{
-    "",
-    QT_TRANSLATE_NOOP("Board", "красный"),
-    QT_TRANSLATE_NOOP("Board", "жёлтый"),
-    QT_TRANSLATE_NOOP("Board", "зелёный"),
-    QT_TRANSLATE_NOOP("Board", "голубой"),
-    QT_TRANSLATE_NOOP("Board", "синий"),
-    QT_TRANSLATE_NOOP("Board", "пурпурный"),
-    QT_TRANSLATE_NOOP("Board", "слоновая кость"),
-    QT_TRANSLATE_NOOP("Board", "оранжевый"),
-};
 
 // One cell of the table. The board owns its 150 cells; they live as long
 // as the board's own description does.
@@ -104,7 +93,7 @@ public:
         return board()->hasFocus() && board()->cursorCell() != 0 ? Cell(board()->cursorCell()) : nullptr;
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QCoreApplication::translate("Board", "Игровое поле") : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? QCoreApplication::translate("Board", kBoardName) : QAccessibleWidget::text(t);
     }
     void* interface_cast(QAccessible::InterfaceType t) override {
         if (t == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
@@ -174,13 +163,10 @@ void InstallBoardAccessibility() {
 }
 
 QString CellName(const GameState& s, Int i) {
-    const Int colour = s.Board[i];
-    QStringList parts{colour >= 1 && colour <= 8 ? QCoreApplication::translate("Board", kBallNames[colour])
-                                                 : QCoreApplication::translate("Board", "пусто")};
-    if (s.Marks[i] != 0)
-        parts << (i == s.FirstCell ? QCoreApplication::translate("Board", "выбран") : QCoreApplication::translate("Board", "отмечен"));
-    if (s.Active[i] != 0) parts << QCoreApplication::translate("Board", "активный");
-    return parts.join(QStringLiteral(", "));
+    const CellWords w = CellNameWords(s, i);
+    QStringList parts;
+    for (std::size_t k = 0; k < w.count; ++k) parts << QCoreApplication::translate("Board", w.words[k]);
+    return parts.join(QString::fromUtf8(kCellWordSeparator));
 }
 
 void AnnounceCellChanged(BoardWidget* board, Int i) { Announce(board, i, QAccessible::NameChanged); }

@@ -64,6 +64,8 @@ EMSCRIPTEN_KEEPALIVE const char* zorbel_language(const char* preferred) {
 
 EMSCRIPTEN_KEEPALIVE double zorbel_time_of_day_seed() { return static_cast<double>(zorbel::TimeOfDaySeed()); }
 
+EMSCRIPTEN_KEEPALIVE void zorbel_refuse() { zorbel::web::RefuseSecondCopy(); }
+
 EMSCRIPTEN_KEEPALIVE void zorbel_start(double seed) {
     page = std::make_unique<WebPage>(static_cast<std::uint64_t>(seed));
     page->Form_Load();

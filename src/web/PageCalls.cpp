@@ -22,10 +22,16 @@ EM_JS(void, page_set_checked, (int index, int checked), { Module["page"].setChec
 EM_JS(void, page_set_enabled, (int index, int enabled), { Module["page"].setEnabled(index, !!enabled); });
 EM_JS(void, page_set_timer, (int timer, int on, int ms), { Module["page"].setTimer(timer, !!on, ms); });
 EM_JS(void, page_set_label, (int label, const char* text), { Module["page"].setLabel(label, UTF8ToString(text)); });
-EM_JS(void, page_draw_cell, (int cell, int picture), { Module["page"].drawCell(cell, picture); });
+EM_JS(void, page_draw_cell, (int cell, int picture, const char* name), {
+    Module["page"].drawCell(cell, picture, UTF8ToString(name));
+});
+EM_JS(void, page_name_board, (const char* name), { Module["page"].nameBoard(UTF8ToString(name)); });
 EM_JS(void, page_set_symbols, (int on), { Module["page"].setSymbols(!!on); });
 EM_JS(void, page_show_cursor, (int cell), { Module["page"].showCursor(cell); });
 EM_JS(void, page_ended, (const char* text), { Module["page"].ended(UTF8ToString(text)); });
+EM_JS(void, page_refused, (const char* text, const char* button), {
+    Module["page"].refused(UTF8ToString(text), UTF8ToString(button));
+});
 
 namespace zorbel::web {
 

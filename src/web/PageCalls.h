@@ -19,8 +19,10 @@ void page_set_checked(int index, int checked);
 void page_set_enabled(int index, int enabled);
 void page_set_timer(int timer, int on, int ms);
 void page_set_label(int label, const char* text);
-void page_draw_cell(int cell, int picture);
+void page_draw_cell(int cell, int picture, const char* name);
+void page_name_board(const char* name);
 void page_set_symbols(int on);
 void page_show_cursor(int cell);
 void page_ended(const char* text);
+void page_refused(const char* text, const char* button);
 }

@@ -1,5 +1,6 @@
 #include "web/WebPage.h"
 
+#include "common/CellName.h"
 #include "engine/Engine.h"
 #include "engine/Pictures.h"
 #include "options/Options.h"
@@ -18,6 +19,9 @@ enum EntryKind { kOpensMenu = 0, kSeparator = 1, kCommand = 2 };
 const char* const kEndedText =
     QT_TRANSLATE_NOOP("Web", "Игра окончена. Чтобы начать новую игру, обновите страницу.");
 const char* const kCaption = QT_TRANSLATE_NOOP("Window", "Зорбель");
+// A second tab of the game starts none of its own, and offers to take it over.
+const char* const kOpenElsewhereText = QT_TRANSLATE_NOOP("Web", "Зорбель уже открыт в другой вкладке.");
+const char* const kMoveHereText = QT_TRANSLATE_NOOP("Web", "Перенести игру сюда");
 
 std::string_view View(const std::string& s) { return s; }
 std::size_t Slot(MenuItem m) { return static_cast<std::size_t>(m); }
@@ -36,8 +40,14 @@ WebPage::WebPage(std::uint64_t seed)
     enabled_.fill(true);
 }
 
+void RefuseSecondCopy() {
+    page_set_title(Translate("Window", kCaption).c_str());
+    page_refused(Translate("Web", kOpenElsewhereText).c_str(), Translate("Web", kMoveHereText).c_str());
+}
+
 void WebPage::Form_Load() {
     page_set_title(Translate("Window", kCaption).c_str());
+    page_name_board(Translate("Board", kBoardName).c_str());
     const auto entries = MenuEntries();
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const MenuEntry& e = entries[k];
@@ -130,14 +140,27 @@ void WebPage::SetMenuEnabled(MenuItem m, bool enabled) {
     page_set_enabled(entryOf_[Slot(m)], enabled);
 }
 
+// A cell's name changes with its picture, so both go to the page together.
 void WebPage::DrawBoard() {
-    UpdateShownPictures(game_, [](Int i, Int n) { page_draw_cell(i, n); });
+    UpdateShownPictures(game_, [this](Int i, Int n) { page_draw_cell(i, n, CellName(i).c_str()); });
 }
 
 // The other sheet of pictures, and every cell painted from it.
 void WebPage::RedrawBoard() {
     page_set_symbols(game_.SymbolsOn != 0);
-    for (Int i = 1; i <= kCells; ++i) page_draw_cell(i, game_.ShownPicture[i]);
+    for (Int i = 1; i <= kCells; ++i) page_draw_cell(i, game_.ShownPicture[i], CellName(i).c_str());
+}
+
+std::string WebPage::CellName(Int i) {
+    const CellWords w = CellNameWords(game_, i);
+    std::string name;
+    for (std::size_t k = 0; k < w.count; ++k) {
+        if (k > 0) name += kCellWordSeparator;
+        auto [word, fresh] = cellWords_.try_emplace(w.words[k]);
+        if (fresh) word->second = Translate("Board", w.words[k]);
+        name += word->second;
+    }
+    return name;
 }
 
 }  // namespace zorbel::web

@@ -4,6 +4,7 @@
 // page's events to the game's routines, as the desktop window does with Qt's.
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "common/BoardCursor.h"
@@ -12,6 +13,9 @@
 #include "play/Play.h"
 
 namespace zorbel::web {
+
+// Another tab holds the game: this one says so and offers to take it over.
+void RefuseSecondCopy();
 
 class WebPage final : public Platform {
 public:
@@ -51,6 +55,8 @@ private:
 
     void SendTimer(Timer t);
     void ShowCursor(Int cell);
+    // The cell's name for screen readers, in the player's language.
+    std::string CellName(Int i);
 
     TwisterRandom rnd_;
     Game game_;
@@ -63,6 +69,7 @@ private:
     std::array<int, kMenuItems> entryOf_{};  // the table entry of each item
     std::array<bool, kMenuItems> enabled_{};
     bool ended_ = false;
+    std::map<const char*, std::string> cellWords_;  // source text -> its translation
 };
 
 }  // namespace zorbel::web

@@ -1,34 +1,47 @@
 // The 150 cells on one canvas. It paints the picture numbers the game hands
 // over and names the cell under a point; it decides nothing. The canvas has
-// a pixel for every device pixel, and the pictures come from the sheet
-// painted for the next whole device pixel ratio, so the balls stay crisp.
+// a pixel for every device pixel of the window as scaled on the screen, and
+// the pictures come from the sheet painted for the next whole ratio of
+// device pixels to board pixels, so the balls stay crisp at any size.
 const COLUMNS = 15;
 const ROWS = 10;
 const CELL = 40;  // CSS pixels
 const PICTURES = 24;
 const SHEET_RATIOS = 3;  // sheets exist for ratios 1..3
-const FRAME_BAND = 2;  // CSS pixels, each of the cursor frame's two colours
+const FRAME_BAND = 2;
+// A ratio a hair above a whole number, from rounding the scale, takes that
+// number's sheet.
+const RATIO_SLACK = 0.01;  // CSS pixels, each of the cursor frame's two colours
 
 export class Board {
-  constructor(canvas) {
+  // `scale`: the window's scale in the page.
+  constructor(canvas, scale) {
     this.canvas = canvas;
     this.shown = new Int16Array(COLUMNS * ROWS + 1);  // picture of each cell, 0 none yet
     this.cursor = 0;
     this.symbols = false;
     this.sheets = new Map();
+    this.scale = scale;
     this.fit();
     this.use(this.load(false));
     // A change of zoom or a move to another screen changes the ratio.
-    addEventListener('resize', () => {
-      if (devicePixelRatio !== this.ratio) {
-        this.fit();
-        this.use(this.load(this.symbols));
-      }
-    });
+    addEventListener('resize', () => this.refit());
+  }
+
+  // The window's scale in the page (fit.mjs).
+  setScale(scale) {
+    this.scale = scale;
+    this.refit();
+  }
+
+  refit() {
+    if (devicePixelRatio * this.scale === this.ratio) return;
+    this.fit();
+    this.use(this.load(this.symbols));
   }
 
   fit() {
-    this.ratio = devicePixelRatio;
+    this.ratio = devicePixelRatio * this.scale;
     this.canvas.width = Math.round(COLUMNS * CELL * this.ratio);
     this.canvas.height = Math.round(ROWS * CELL * this.ratio);
     this.context = this.canvas.getContext('2d', { alpha: true });
@@ -37,7 +50,7 @@ export class Board {
 
   // The sheet for this ratio, plain or with symbols, loaded once.
   load(symbols) {
-    const ratio = Math.min(SHEET_RATIOS, Math.max(1, Math.ceil(this.ratio)));
+    const ratio = Math.min(SHEET_RATIOS, Math.max(1, Math.ceil(this.ratio - RATIO_SLACK)));
     const name = `balls-${ratio}x${symbols ? '-symbols' : ''}.png`;
     if (!this.sheets.has(name)) {
       const image = new Image();
@@ -106,11 +119,11 @@ export class Board {
   }
 
   // Cell under a point of the viewport, 0 off the grid. Each cell owns
-  // exactly its 40 columns and rows of CSS pixels.
+  // exactly its 40 columns and rows of board pixels, however scaled.
   cellAt(clientX, clientY) {
     const box = this.canvas.getBoundingClientRect();
-    const column = Math.floor((clientX - box.left) / CELL);
-    const row = Math.floor((clientY - box.top) / CELL);
+    const column = Math.floor((clientX - box.left) * COLUMNS / box.width);
+    const row = Math.floor((clientY - box.top) * ROWS / box.height);
     if (column < 0 || row < 0 || column >= COLUMNS || row >= ROWS) return 0;
     return row * COLUMNS + column + 1;
   }

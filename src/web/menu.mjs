@@ -53,6 +53,7 @@ export class MenuBar {
       button.setAttribute('aria-haspopup', 'menu');
       button.setAttribute('aria-expanded', 'false');
       const holder = element('div', level === 0 ? 'top' : 'sub');
+      holder.setAttribute('role', 'none');
       holder.append(button, button.popup);
       parent.append(holder);
       this.parents[level + 1] = button.popup;
@@ -63,7 +64,9 @@ export class MenuBar {
       if (checkable) this.setChecked(index, checked);
     }
     button.addEventListener('click', () => this.choose(button));
-    button.addEventListener('mouseenter', () => this.hover(button));
+    // Only a mouse hovers: a tap's made-up enter would open a menu that
+    // its click then closes.
+    button.addEventListener('pointerenter', e => { if (e.pointerType === 'mouse') this.hover(button); });
   }
 
   setChecked(index, on) { this.items.get(index).setAttribute('aria-checked', String(on)); }

@@ -1,21 +1,29 @@
 // The page's side of the game: it gives the game its timers, labels, menus
-// and board, and hands it the player's mouse, keys and menu choices. Every
-// rule is the game's own, in zorbel.wasm.
+// and board, and hands it the player's mouse, fingers, keys and menu
+// choices. Every rule is the game's own, in zorbel.wasm.
 import createZorbel from './zorbel.mjs';
 import { Board } from './board.mjs';
+import { Cells } from './cells.mjs';
+import { fitWindow } from './fit.mjs';
 import { MenuBar } from './menu.mjs';
+import { OneCopy } from './one-copy.mjs';
 
 const canvas = document.querySelector('.board');
+const grid = document.querySelector('.cells');
 const labels = [...document.querySelectorAll('.label')];
-const board = new Board(canvas);
-const menu = new MenuBar(document.querySelector('.menubar'), index => game._zorbel_menu(index), () => canvas.focus());
+const refusal = document.querySelector('.refused');
+const board = new Board(canvas, fitWindow(scale => board.setScale(scale)));
+const cells = new Cells(grid);
+const menu = new MenuBar(document.querySelector('.menubar'), index => game._zorbel_menu(index), () => grid.focus());
+const oneCopy = new OneCopy(() => game._zorbel_end());
 const timers = [null, null];  // tmrMain, tmrAuto
 let texts = {};  // context -> source text -> translation
 let game = null;
-let ended = false;
+let playing = false;  // this tab's game has started and not ended
 
 // DOM buttons 0 left, 1 middle, 2 right, 3 back, 4 forward as the game counts them.
 const BUTTONS = [0, 2, 1, 3, 4];
+const LEFT = 0;
 const CURSOR_KEYS = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, ' ': 4, Enter: 4 };
 
 const page = {
@@ -30,31 +38,68 @@ const page = {
     timers[timer] = on ? setInterval(() => game._zorbel_tick(timer), ms) : null;
   },
   setLabel: (label, text) => { labels[label].textContent = text; },
-  drawCell: (cell, picture) => board.drawCell(cell, picture),
+  drawCell(cell, picture, name) {
+    board.drawCell(cell, picture);
+    cells.name(cell, name);
+  },
+  nameBoard: text => cells.nameBoard(text),
   setSymbols: on => board.setSymbols(on),
-  showCursor: cell => board.showCursor(cell),
+  showCursor(cell) {
+    board.showCursor(cell);
+    cells.setActive(cell);
+  },
   ended(text) {
-    ended = true;
+    playing = false;
     menu.disable();
     canvas.classList.add('over');
     const notice = document.querySelector('.ended');
     notice.textContent = text;
     notice.hidden = false;
+    oneCopy.letGo();
+  },
+  refused(text, button) {
+    refusal.querySelector('p').textContent = text;
+    refusal.querySelector('button').textContent = button;
+    refusal.hidden = false;
   },
 };
 
+const press = (e, button) => game._zorbel_press(board.cellAt(e.clientX, e.clientY), button);
+const release = (e, button) => game._zorbel_release(board.cellAt(e.clientX, e.clientY), button);
+
 canvas.addEventListener('mousedown', e => {
   e.preventDefault();  // no text selection, no scrolling by the middle button
-  canvas.focus();
-  if (!menu.isOpen()) game?._zorbel_press(board.cellAt(e.clientX, e.clientY), BUTTONS[e.button] ?? e.button);
+  grid.focus();
+  if (playing && !menu.isOpen()) press(e, BUTTONS[e.button] ?? e.button);
 });
 // The release counts for the cell under the pointer, wherever it ends.
-addEventListener('mouseup', e => game?._zorbel_release(board.cellAt(e.clientX, e.clientY), BUTTONS[e.button] ?? e.button));
+addEventListener('mouseup', e => { if (playing) release(e, BUTTONS[e.button] ?? e.button); });
 canvas.addEventListener('contextmenu', e => e.preventDefault());
+
+// A finger or a pen plays as the left button does: a tap is a press and a
+// release on one cell, a drag releases on the cell under the finger. The
+// board keeps the pointer, so the release comes here wherever it ends.
+canvas.addEventListener('pointerdown', e => {
+  if (e.pointerType === 'mouse' || !e.isPrimary) return;
+  e.preventDefault();  // no mouse events made up from the touch
+  if (menu.isOpen()) {
+    menu.close();
+    return;
+  }
+  canvas.setPointerCapture(e.pointerId);
+  if (playing) press(e, LEFT);
+});
+canvas.addEventListener('pointerup', e => {
+  if (e.pointerType !== 'mouse' && e.isPrimary && playing) release(e, LEFT);
+});
+// A touch the browser takes back ends off the board.
+canvas.addEventListener('pointercancel', e => {
+  if (e.pointerType !== 'mouse' && e.isPrimary && playing) game._zorbel_release(0, LEFT);
+});
 
 let altAlone = false;
 addEventListener('keyup', e => {
-  if (e.key === 'Alt' && altAlone && !ended) {
+  if (e.key === 'Alt' && altAlone && playing) {
     e.preventDefault();
     if (menu.active()) menu.close();
     else menu.focusBar();
@@ -62,7 +107,7 @@ addEventListener('keyup', e => {
 });
 addEventListener('keydown', e => {
   altAlone = e.key === 'Alt';
-  if (ended || !game) return;  // F5 now reloads, which starts a new game
+  if (!playing) return;  // F5 now reloads, which starts a new game
   const plain = !e.ctrlKey && !e.altKey && !e.metaKey;
   const functionKey = /^F\d+$/.test(e.key) ? Number(e.key.slice(1)) : 0;
   const shortcut = plain && !e.shiftKey ? menu.shortcut(functionKey) : undefined;
@@ -87,13 +132,30 @@ addEventListener('keydown', e => {
 // For tests and the curious: the game record as it stands.
 globalThis.zorbelState = () => JSON.parse(game.UTF8ToString(game._zorbel_state()));
 
+async function start() {
+  refusal.hidden = true;
+  game._zorbel_start(game._zorbel_time_of_day_seed());
+  playing = true;
+  await board.sheet.ready;
+  performance.mark('zorbel-board-drawn');
+  grid.focus();
+  // Kept for playing offline from the next visit on; asked for only now, so
+  // that it never delays the first board. A page opened without a service
+  // worker (from a file, say) plays all the same.
+  navigator.serviceWorker?.register('sw.js').catch(() => {});
+}
+
+refusal.querySelector('button').addEventListener('click', async e => {
+  e.currentTarget.disabled = true;
+  await oneCopy.takeOver();
+  await start();
+});
+
 game = await createZorbel({ page });
 const language = game.ccall('zorbel_language', 'string', ['string'], [navigator.languages.join(',')]);
 if (language) {
   texts = await (await fetch(`i18n/${language}.json`)).json();
   document.documentElement.lang = language.replace('_', '-');
 }
-game._zorbel_start(game._zorbel_time_of_day_seed());
-await board.sheet.ready;
-performance.mark('zorbel-board-drawn');
-canvas.focus();
+if (await oneCopy.claim()) await start();
+else game._zorbel_refuse();
