@@ -42,9 +42,14 @@ export class MenuBar {
     Object.assign(button, { type: 'button', tabIndex: -1, level, index });
     button.setAttribute('role', checkable ? 'menuitemcheckbox' : 'menuitem');
     if (level > 0) {
-      button.append(element('span', 'check'), element('span', 'caption', caption),
-        element('span', 'key', functionKey ? `F${functionKey}` : ''),
-        element('span', 'arrow', kind === OPENS_MENU ? '\u25b8' : ''));
+      const check = element('span', 'check');
+      const key = element('span', 'key', functionKey ? `F${functionKey}` : '');
+      const arrow = element('span', 'arrow', kind === OPENS_MENU ? '\u25b8' : '');
+      // A screen reader hears the caption alone, and the mark, the key and
+      // the submenu from the roles and states.
+      [check, key, arrow].forEach(e => e.setAttribute('aria-hidden', 'true'));
+      if (functionKey) button.setAttribute('aria-keyshortcuts', `F${functionKey}`);
+      button.append(check, element('span', 'caption', caption), key, arrow);
     }
     if (kind === OPENS_MENU) {
       button.popup = element('div', 'popup');

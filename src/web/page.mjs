@@ -140,9 +140,12 @@ async function start() {
   performance.mark('zorbel-board-drawn');
   grid.focus();
   // Kept for playing offline from the next visit on; asked for only now, so
-  // that it never delays the first board. A page opened without a service
-  // worker (from a file, say) plays all the same.
-  navigator.serviceWorker?.register('sw.js').catch(() => {});
+  // that it never delays the first board. Every visit looks for a new build
+  // at once, which then takes over at the next visit. A page opened without
+  // a service worker (from a file, say) plays all the same.
+  navigator.serviceWorker?.register('sw.js')
+    .then(worker => worker.active && worker.update())
+    .catch(() => {});
 }
 
 refusal.querySelector('button').addEventListener('click', async e => {
