@@ -3,16 +3,26 @@
 //    (target at most 300 KB),
 //  - navigation to the first board drawn, median of 10 cold visits
 //    (target at most 150 ms),
-//  - script time over 5 s with the board at rest (target 0 ms).
+//  - script time over 5 s with the board at rest (target 0 ms),
+//  - what the service worker then keeps for playing offline, and what the
+//    next visit after a new build in which one file changed downloads.
 // Usage: node bench/web/page.mjs [site folder, default build-web/site]
+import { execFileSync } from 'node:child_process';
+import { appendFileSync, cpSync, mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { chromium } from 'playwright-core';
 import { CHROMIUM_FLAGS } from '../../tests/web/playwright-adapter.mjs';
 import { serve } from '../../tests/web/serve.mjs';
 
 const VISITS = 10;
 const REST_MS = 5000;
+const kb = bytes => `${(bytes / 1024).toFixed(1)} KB`;
 
-const server = await serve(process.argv[2] ?? 'build-web/site');
+// A copy of the site, so that a new build can be made of it below.
+const site = mkdtempSync(join(tmpdir(), 'zorbel-bench-'));
+cpSync(process.argv[2] ?? 'build-web/site', site, { recursive: true });
+const server = await serve(site);
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: CHROMIUM_FLAGS });
 const drawn = page => page.waitForFunction(() => performance.getEntriesByName('zorbel-board-drawn').length > 0);
 
@@ -43,6 +53,30 @@ const before = await script();
 await new Promise(resolve => setTimeout(resolve, REST_MS));
 const restMs = (await script() - before) * 1000;
 console.log(`script time over ${REST_MS / 1000} s at rest: ${restMs.toFixed(2)} ms; target 0 ms`);
+
+// The service worker keeps every file of the site once the board is up.
+const { page } = first;
+const waitFor = check => page.evaluate(name => new Promise(resolve => {
+  const poll = async () => ((await navigator.serviceWorker.getRegistration())?.[name] ? resolve() : setTimeout(poll, 50));
+  poll();
+}), check);
+await waitFor('active');
+console.log(`first visit with all the service worker keeps for playing offline: ${kb(server.sent())} from the server`);
+
+// A new build in which one file changed: the visit after it gets the new
+// list of files and that one file; everything else comes from the old cache.
+appendFileSync(join(site, 'page.mjs'), '// a new build\n');
+execFileSync('python3', [new URL('../../tools/web-cache.py', import.meta.url).pathname, site,
+  new URL('../../src/web/sw.js.in', import.meta.url).pathname, join(site, 'sw.js')]);
+let sent = server.sent();
+await page.reload();
+await drawn(page);
+await waitFor('waiting');
+console.log(`visit after a new build with one file changed: ${kb(server.sent() - sent)} from the server`);
+sent = server.sent();
+await page.reload();
+await drawn(page);
+console.log(`the visit after, on the new build: ${kb(server.sent() - sent)} from the server`);
 await first.context.close();
 
 const times = [];
@@ -57,3 +91,4 @@ console.log(`navigation to first board drawn: median ${median.toFixed(1)} ms of 
 
 await browser.close();
 await server.close();
+rmSync(site, { recursive: true, force: true });

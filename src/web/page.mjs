@@ -15,7 +15,8 @@ const refusal = document.querySelector('.refused');
 const board = new Board(canvas, fitWindow(scale => board.setScale(scale)));
 const cells = new Cells(grid);
 const menu = new MenuBar(document.querySelector('.menubar'), index => game._zorbel_menu(index), () => grid.focus());
-const oneCopy = new OneCopy(() => game._zorbel_end());
+// Asked before its game has started, the tab keeps it.
+const oneCopy = new OneCopy(() => { if (playing) game._zorbel_end(); });
 const timers = [null, null];  // tmrMain, tmrAuto
 let texts = {};  // context -> source text -> translation
 let game = null;
@@ -154,11 +155,13 @@ refusal.querySelector('button').addEventListener('click', async e => {
   await start();
 });
 
+// The lock is asked for while the game compiles: both take a while.
+const claimed = oneCopy.claim();
 game = await createZorbel({ page });
 const language = game.ccall('zorbel_language', 'string', ['string'], [navigator.languages.join(',')]);
 if (language) {
   texts = await (await fetch(`i18n/${language}.json`)).json();
   document.documentElement.lang = language.replace('_', '-');
 }
-if (await oneCopy.claim()) await start();
+if (await claimed) await start();
 else game._zorbel_refuse();

@@ -163,7 +163,7 @@ async function offlineAndNewBuild() {
     await context.setOffline(false);
 
     const marker = 'globalThis.zorbelBuild = 2;\n';
-    appendFileSync(join(copy, 'menu.mjs'), marker);
+    appendFileSync(join(copy, 'page.mjs'), marker);
     writeFileSync(join(copy, 'index.html'), readFileSync(join(copy, 'index.html'), 'utf8').replace('<title>', '<title data-build="2">'));
     execFileSync('python3', [join(ROOT, 'tools/web-cache.py'), copy, join(ROOT, 'src/web/sw.js.in'), join(copy, 'sw.js')]);
     const build = () => page.evaluate(() => `${document.querySelector('title').dataset.build}/${globalThis.zorbelBuild}`);
