@@ -25,6 +25,11 @@ const problems = [];  // console errors and content-policy violations, from ever
 const drawn = p => p.waitForFunction(() => performance.getEntriesByName('zorbel-board-drawn').length > 0, null, { timeout: WAIT_MS });
 const state = p => p.evaluate(() => globalThis.zorbelState());
 const quiet = p => p.waitForFunction(() => { const s = globalThis.zorbelState(); return !s.main && !s.auto; }, null, { timeout: WAIT_MS });
+// Resolves once an asynchronous condition holds in the page.
+const until = (p, condition) => p.evaluate(`new Promise(resolve => {
+  const check = async () => ((await (${condition})()) ? resolve() : setTimeout(check, 50));
+  check();
+})`);
 
 async function open(context, url) {
   const page = await context.newPage();
@@ -42,17 +47,6 @@ async function cellPoint(page, i) {
   return { x: box.left + box.width * (((i - 1) % 15) + 0.5) / 15, y: box.top + box.height * (Math.floor((i - 1) / 15) + 0.5) / 10 };
 }
 
-// The hinted move made by two mouse clicks; resolves to the score after it.
-async function playHint(page) {
-  const s = await state(page);
-  for (const cell of [s.HintFrom, s.HintTo]) {
-    const at = await cellPoint(page, cell);
-    await page.mouse.click(at.x, at.y);
-  }
-  await quiet(page);
-  return (await state(page)).Score;
-}
-
 // The grid as Chromium hands it to assistive technology.
 async function gridInTree(page) {
   const cdp = await page.context().newCDPSession(page);
@@ -66,14 +60,8 @@ async function gridInTree(page) {
   const menu = nodes.filter(n => /^menuitem/.test(n.role?.value)).map(n => `${n.role.value}:${n.name?.value}` +
     `${property(n, 'checked')?.value === 'true' ? '*' : ''}${property(n, 'hasPopup')?.value === 'menu' ? '>' : ''}`);
   await cdp.detach();
-  return {
-    name: grid?.name?.value,
-    rows: nodes.filter(n => n.role?.value === 'row').length,
-    names: cells.map(n => n.name?.value),
-    active: cells.findIndex(n => n.backendDOMNodeId === active) + 1,
-    live,
-    menu,
-  };
+  return { name: grid?.name?.value, rows: nodes.filter(n => n.role?.value === 'row').length, names: cells.map(n => n.name?.value),
+    active: cells.findIndex(n => n.backendDOMNodeId === active) + 1, live, menu };
 }
 
 function namesOf(s) {
@@ -118,10 +106,7 @@ async function secondTab(context, url, first) {
   expect((await state(first)).ended && !(await state(second)).ended, 'the game moves to the second tab and ends in the first');
   await second.close();
   // The browser lets the lock go once the tab is gone.
-  await first.evaluate(() => new Promise(resolve => {
-    const check = async () => ((await navigator.locks.query()).held.length === 0 ? resolve() : setTimeout(check, 50));
-    check();
-  }));
+  await until(first, async () => (await navigator.locks.query()).held.length === 0);
   await first.reload();
   await drawn(first);
   expect(!(await state(first)).ended, 'a closed tab leaves the game free');
@@ -159,7 +144,10 @@ async function offlineAndNewBuild() {
     await context.setOffline(true);
     await page.reload();
     await drawn(page);
-    expect(await playHint(page) > 0, 'with the network off the page reloads and plays');
+    const s = await state(page);
+    for (const cell of [s.HintFrom, s.HintTo]) await page.mouse.click(...Object.values(await cellPoint(page, cell)));
+    await quiet(page);
+    expect((await state(page)).Score > 0, 'with the network off the page reloads and plays');
     await context.setOffline(false);
 
     const marker = 'globalThis.zorbelBuild = 2;\n';
@@ -170,10 +158,7 @@ async function offlineAndNewBuild() {
     await page.reload();
     await drawn(page);
     const old = await build();
-    await page.evaluate(() => new Promise(resolve => {
-      const check = async () => ((await navigator.serviceWorker.getRegistration()).waiting ? resolve() : setTimeout(check, 50));
-      check();
-    }));
+    await until(page, async () => (await navigator.serviceWorker.getRegistration()).waiting);
     await page.reload();
     await drawn(page);
     expect(`${old} ${await build()}` === 'undefined/undefined 2/2', 'a new build replaces the whole old one at the next visit', `${old} ${await build()}`);
