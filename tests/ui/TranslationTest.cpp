@@ -190,7 +190,7 @@ private slots:
             QCOMPARE(w->lblExp()->geometry(), russian->lblExp()->geometry());
 
             QStringList expected;
-            for (const ui::MenuEntry& e : ui::MenuEntries()) expected << tr.Text("Menu", e.caption);
+            for (const MenuEntry& e : MenuEntries()) expected << tr.Text("Menu", e.caption);
             QCOMPARE(Captions(w->menuBar()->actions()), expected);
             QCOMPARE(Shape(w->menuBar()), Shape(russian->menuBar()));
             for (const QAction* top : w->menuBar()->actions()) {
