@@ -41,7 +41,8 @@ function check(ok, what, detail = '') {
 
 // The menu bar as shown, entry by entry in document order, after opening
 // every menu and submenu the way a click does; each caption, title and
-// key is measured while its menu is open. Runs in the page.
+// key is measured while its menu is open, and each menu against the
+// window of the browser. Runs in the page.
 function readMenus() {
   const cut = [];
   const measure = e => { if (e.scrollWidth > e.clientWidth) cut.push(`${e.textContent} (${e.scrollWidth} > ${e.clientWidth})`); };
@@ -54,7 +55,11 @@ function readMenus() {
         continue;
       }
       const b = e.matches('button') ? e : e.querySelector(':scope > button');
-      if (b.popup) b.click();  // opens it, and closes the one open beside it
+      if (b.popup) {
+        b.click();  // opens it, and closes the one open beside it
+        const right = b.popup.getBoundingClientRect().right;
+        if (right > innerWidth) cut.push(`the menu of ${b.textContent} (${right} > ${innerWidth})`);
+      }
       const caption = b.querySelector('.caption') ?? b;
       [caption, b.querySelector('.key')].forEach(x => x && measure(x));
       entries.push({ level, kind: b.popup ? 'menu' : 'item', caption: caption.textContent, key: b.querySelector('.key')?.textContent ?? '',
@@ -142,8 +147,10 @@ async function language(url, code, russianMenus) {
 
     const menus = await d.evaluate(readMenus);
     const expected = (russianMenus ?? menus.entries).map(e => (e.caption ? { ...e, caption: tr('Menu', e.caption) } : e));
-    check(JSON.stringify(menus.entries) === JSON.stringify(expected), `${code}: the menu tree`,
-      `${JSON.stringify(menus.entries)}\nwanted ${JSON.stringify(expected)}`);
+    const differ = [...Array(Math.max(expected.length, menus.entries.length)).keys()]
+      .find(k => JSON.stringify(expected[k]) !== JSON.stringify(menus.entries[k]));
+    check(differ === undefined, `${code}: the menu tree`,
+      `entry ${differ} is ${JSON.stringify(menus.entries[differ])}, wanted ${JSON.stringify(expected[differ])}`);
     check(menus.cut.length === 0, `${code}: menu captions cut`, menus.cut.join(', '));
 
     const fill = (text, n) => text.replace('%1', String(n));
