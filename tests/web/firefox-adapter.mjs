@@ -12,12 +12,16 @@
 //   `layout.css.devPixelsPerPx` works too, but only for the whole browser.
 // - The right button: the page's contextmenu listener gets the event and
 //   its preventDefault keeps Firefox's own menu shut.
-// - Touch: BiDi taps arrive as pointer events of type "touch", but Firefox
-//   on a desktop has no touch events (no `ontouchstart`) unless
-//   `dom.w3c_touch_events.enabled` is 1.
+// - Touch: BiDi taps arrive as touch pointer events and a touchstart, though
+//   `ontouchstart` is not in window: detect touch by pointerType, not that.
+// - The driver's keys go to the page only: an F5 the page leaves alone does
+//   not reload, so the test cannot tell whether preventDefault stops it.
+// - The contextmenu event comes on the press, between pointerdown and up.
+import { existsSync } from 'node:fs';
 import puppeteer from 'puppeteer-core';
 
 const WAIT_MS = 10000;
+const FIREFOX = '/usr/bin/firefox-esr';
 const NO_PROXY_PORT = 9;
 const QUIET_PREFS = {
   'app.update.disabledForTesting': true,
@@ -36,6 +40,9 @@ const QUIET_PREFS = {
   'network.prefetch-next': false,
   'media.gmp-manager.url': '',
   'dom.push.connection.enabled': false,
+  // Heeded only with MOZ_REMOTE_SETTINGS_DEVTOOLS set (below); otherwise
+  // Firefox asks Mozilla's settings server over and over.
+  'services.settings.server': `http://127.0.0.1:${NO_PROXY_PORT}/v1`,
   'network.proxy.type': 1,
   'network.proxy.http': '127.0.0.1',
   'network.proxy.http_port': NO_PROXY_PORT,
@@ -44,10 +51,11 @@ const QUIET_PREFS = {
   'network.proxy.no_proxies_on': '127.0.0.1, localhost',
 };
 
-export async function openFirefox({ locale = 'ru-RU', deviceScaleFactor = 1, touch = false } = {}) {
+export async function openFirefox({ locale = 'ru-RU', deviceScaleFactor = 1 } = {}) {
+  if (!existsSync(FIREFOX)) throw new Error(`no ${FIREFOX}: run tools/deps.sh`);
   const browser = await puppeteer.launch({
-    browser: 'firefox', executablePath: '/usr/bin/firefox-esr', headless: true,
-    extraPrefsFirefox: { ...QUIET_PREFS, 'intl.accept_languages': locale, 'dom.w3c_touch_events.enabled': touch ? 1 : 0 },
+    env: { ...process.env, MOZ_REMOTE_SETTINGS_DEVTOOLS: '1' }, browser: 'firefox', executablePath: FIREFOX, headless: true,
+    extraPrefsFirefox: { ...QUIET_PREFS, 'intl.accept_languages': locale },
   });
   const page = await browser.newPage();
   await page.setViewport({ width: 800, height: 600, deviceScaleFactor });

@@ -2,8 +2,9 @@
 // and Selenium; the same methods as playwright-adapter.mjs.
 //
 // What WebKit needed (WebKitGTK 2.50):
-// - A display: MiniBrowser has no headless mode, so without DISPLAY this
-//   starts a private Xvfb, large enough for pixel ratio 2.
+// - A display: MiniBrowser has no headless mode, so each run has a private
+//   Xvfb, large enough for pixel ratio 2 (never the user's own display: the
+//   mouse below is the X server's).
 // - The language from the driver's LANG, which the C library must know:
 //   a ru_RU.UTF-8 locale is compiled once into a private folder (LOCPATH),
 //   so the machine's own locales do not matter. Without it MiniBrowser
@@ -25,6 +26,7 @@ import { Builder, Key } from 'selenium-webdriver';
 
 const WAIT_MS = 10000;
 const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+const DRIVER = '/usr/bin/WebKitWebDriver';
 const SCREEN = '2048x1536x24';
 const BUTTONS = { left: 1, middle: 2, right: 3 };
 const PROBE = 200;
@@ -73,12 +75,16 @@ const freePort = () => new Promise(resolve => {
 });
 
 export async function openWebKit({ locale = 'ru-RU', deviceScaleFactor = 1 } = {}) {
+  for (const file of [MINIBROWSER, DRIVER]) if (!existsSync(file)) throw new Error(`no ${file}: run tools/deps.sh`);
   const lang = `${locale.replace('-', '_')}.UTF-8`;
-  const xvfb = process.env.DISPLAY ? null : await startXvfb();
+  const xvfb = await startXvfb();
   const port = await freePort();
   const env = { ...process.env, LANG: lang, LC_ALL: lang, LOCPATH: localeFolder(lang), GDK_SCALE: String(deviceScaleFactor),
-    DISPLAY: xvfb?.display ?? process.env.DISPLAY };
-  const server = spawn('/usr/bin/WebKitWebDriver', [`--port=${port}`], { env, stdio: 'ignore' });
+    DISPLAY: xvfb.display };
+  const server = spawn(DRIVER, [`--port=${port}`], { env, stdio: 'ignore' });
+  // Neither is left behind, however the run ends.
+  const stop = () => { server.kill(); xvfb.stop(); };
+  process.once('exit', stop);
   const errors = [];
   const url = `http://127.0.0.1:${port}`;
   for (const deadline = Date.now() + WAIT_MS; !(await fetch(`${url}/status`).then(r => r.ok, () => false));) {
@@ -136,8 +142,7 @@ export async function openWebKit({ locale = 'ru-RU', deviceScaleFactor = 1 } = {
     errors: () => errors,
     async close() {
       await driver.quit();
-      server.kill();
-      xvfb?.stop();
+      stop();
     },
   };
 }
