@@ -14,6 +14,10 @@ packages+=(clang libfuzzer-14-dev libclang-rt-14-dev)
 # The browser edition is compiled by Emscripten and tested in Debian's
 # Chromium, driven from Node.js (npm below).
 packages+=(emscripten chromium)
+# The browser edition is also tested in Firefox and in WebKitGTK's MiniBrowser
+# (which libwebkit2gtk-4.1-0 ships) through WebKitWebDriver, under Xvfb with
+# xdotool's mouse; locales has the sources the browser's language is built from.
+packages+=(firefox-esr webkit2gtk-driver libwebkit2gtk-4.1-0 locales)
 # Debian's Node.js and npm, unless a Node.js with its own npm is installed.
 command -v npm >/dev/null || packages+=(nodejs npm)
 missing=()
@@ -27,9 +31,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
-# The browser driver from npm, exactly as package-lock.json pins it; it
-# drives /usr/bin/chromium and downloads no browser of its own.
+# The browser drivers from npm, exactly as package-lock.json pins them; they
+# drive Debian's browsers and download none of their own.
 cd "$(dirname "$0")/.."
-if [ ! -d node_modules/playwright-core ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
-  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
+if [ ! -d node_modules/puppeteer-core ] || [ ! -d node_modules/selenium-webdriver ] ||
+   [ package-lock.json -nt node_modules/.package-lock.json ]; then
+  PUPPETEER_SKIP_DOWNLOAD=1 PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error
 fi
