@@ -69,9 +69,12 @@ export class MenuBar {
       if (checkable) this.setChecked(index, checked);
     }
     button.addEventListener('click', () => this.choose(button));
-    // Only a mouse hovers: a tap's made-up enter would open a menu that
-    // its click then closes.
-    button.addEventListener('pointerenter', e => { if (e.pointerType === 'mouse') this.hover(button); });
+    // Only a moving mouse hovers: not a tap, whose made-up enter would open
+    // a menu that its click then closes, nor a menu opened by keys under a
+    // mouse at rest, which would take the keyboard's item away.
+    button.addEventListener('pointermove', e => {
+      if (e.pointerType === 'mouse' && (e.movementX || e.movementY)) this.hover(button);
+    });
   }
 
   setChecked(index, on) { this.items.get(index).setAttribute('aria-checked', String(on)); }
