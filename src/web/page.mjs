@@ -8,24 +8,18 @@ import { fitWindow } from './fit.mjs';
 import { MenuBar } from './menu.mjs';
 import { OneCopy } from './one-copy.mjs';
 
+// The lock is asked for first, and held while the game compiles: both
+// take a while. Asked before its game has started, the tab keeps it.
+const oneCopy = new OneCopy(() => { if (playing) game._zorbel_end(); });
+const claimed = oneCopy.claim();
 const canvas = document.querySelector('.board');
 const grid = document.querySelector('.cells');
 const labels = [...document.querySelectorAll('.label')];
 const refusal = document.querySelector('.refused');
-const board = new Board(canvas, fitWindow(scale => board.setScale(scale)));
-const cells = new Cells(grid);
-const menu = new MenuBar(document.querySelector('.menubar'), index => game._zorbel_menu(index), () => grid.focus());
-// Asked before its game has started, the tab keeps it.
-const oneCopy = new OneCopy(() => { if (playing) game._zorbel_end(); });
 const timers = [null, null];  // tmrMain, tmrAuto
 let texts = {};  // context -> source text -> translation
 let game = null;
 let playing = false;  // this tab's game has started and not ended
-
-// DOM buttons 0 left, 1 middle, 2 right, 3 back, 4 forward as the game counts them.
-const BUTTONS = [0, 2, 1, 3, 4];
-const LEFT = 0;
-const CURSOR_KEYS = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, ' ': 4, Enter: 4 };
 
 const page = {
   translate: (context, source) => texts[context]?.[source] ?? source,
@@ -64,6 +58,17 @@ const page = {
     refusal.hidden = false;
   },
 };
+
+// The game compiles while the page builds its board and menus.
+const made = createZorbel({ page });
+const board = new Board(canvas, fitWindow(scale => board.setScale(scale)));
+const cells = new Cells(grid);
+const menu = new MenuBar(document.querySelector('.menubar'), index => game._zorbel_menu(index), () => grid.focus());
+
+// DOM buttons 0 left, 1 middle, 2 right, 3 back, 4 forward as the game counts them.
+const BUTTONS = [0, 2, 1, 3, 4];
+const LEFT = 0;
+const CURSOR_KEYS = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, ' ': 4, Enter: 4 };
 
 const press = (e, button) => game._zorbel_press(board.cellAt(e.clientX, e.clientY), button);
 const release = (e, button) => game._zorbel_release(board.cellAt(e.clientX, e.clientY), button);
@@ -155,9 +160,7 @@ refusal.querySelector('button').addEventListener('click', async e => {
   await start();
 });
 
-// The lock is asked for while the game compiles: both take a while.
-const claimed = oneCopy.claim();
-game = await createZorbel({ page });
+game = await made;
 const language = game.ccall('zorbel_language', 'string', ['string'], [navigator.languages.join(',')]);
 if (language) {
   texts = await (await fetch(`i18n/${language}.json`)).json();
