@@ -1,7 +1,10 @@
-// The browser edition end to end in one browser engine, through its adapter.
+// The browser edition end to end in one browser engine, through its
+// adapter: the player's scenario and the app's in Russian at pixel ratio 1,
+// then German at pixel ratio 2.
 // Usage: node browser.mjs chromium|firefox|webkit <site folder>
 import { existsSync } from 'node:fs';
 import { join } from 'node:path';
+import { appScenario, german } from './app-scenario.mjs';
 import { scenario } from './scenario.mjs';
 import { serve } from './serve.mjs';
 
@@ -17,11 +20,17 @@ if (!ADAPTERS[engine] || !site || !existsSync(join(site, 'sw.js'))) {
 }
 const [file, name] = ADAPTERS[engine];
 const open = (await import(file))[name];
-const server = await serve(site);
+let server = await serve(site);
 let driver = null;
 try {
-  driver = await open();
+  driver = await open({ locale: 'ru-RU', deviceScaleFactor: 1 });
   await scenario(driver, server.url);
+  await appScenario(driver, server.url, () => server.close());
+  await driver.close();
+  driver = null;
+  server = await serve(site);
+  driver = await open({ locale: 'de-DE', deviceScaleFactor: 2 });
+  await german(driver, server.url);
   console.log(`passed in ${driver.name}`);
 } catch (e) {
   console.error(`FAIL in ${driver?.name ?? engine}: ${e.message}`);

@@ -57,11 +57,15 @@ export async function openFirefox({ locale = 'ru-RU', deviceScaleFactor = 1 } = 
     env: { ...process.env, MOZ_REMOTE_SETTINGS_DEVTOOLS: '1' }, browser: 'firefox', executablePath: FIREFOX, headless: true,
     extraPrefsFirefox: { ...QUIET_PREFS, 'intl.accept_languages': locale },
   });
-  const page = await browser.newPage();
-  await page.setViewport({ width: 800, height: 600, deviceScaleFactor });
   const errors = [];
-  page.on('console', m => { if (m.type() === 'error') errors.push(m.text()); });
-  page.on('pageerror', e => errors.push(e.message));
+  const newPage = async () => {
+    const p = await browser.newPage();
+    await p.setViewport({ width: 800, height: 600, deviceScaleFactor });
+    p.on('console', m => { if (m.type() === 'error') errors.push(m.text()); });
+    p.on('pageerror', e => errors.push(e.message));
+    return p;
+  };
+  const page = await newPage();
   return {
     name: `Firefox ${(await browser.version()).split('/')[1]}`,
     load: url => page.goto(url),
@@ -78,6 +82,32 @@ export async function openFirefox({ locale = 'ru-RU', deviceScaleFactor = 1 } = 
     key: name => page.keyboard.press(name),
     tap: (x, y) => page.touchscreen.tap(x, y),
     screenshot: (x, y) => page.screenshot({ clip: { x, y, width: 1, height: 1 }, encoding: 'base64' }),
+    // Role and name of each element the selector finds, as Firefox's
+    // accessibility tree has them. BiDi finds nodes there by role and name
+    // but reads neither out, so each role and name the page's attributes
+    // give is looked for in the tree; an element not found under them has
+    // neither.
+    async accessible(selector) {
+      const claimed = await page.$$eval(selector, es => es.map(e => [e.getAttribute('role'), e.getAttribute('aria-label')]));
+      const found = claimed.map(() => ({}));
+      for (const pair of new Set(claimed.map(c => JSON.stringify(c)))) {
+        const [role, name] = JSON.parse(pair);
+        for (const node of await page.$$(`::-p-aria([role="${role}"]${name === null ? '' : `[name="${name}"]`})`)) {
+          const i = await node.evaluate((e, s) => [...document.querySelectorAll(s)].indexOf(e), selector);
+          if (i >= 0) found[i] = { role, name: name ?? undefined };
+        }
+      }
+      return found;
+    },
+    async openTab(url) {
+      const tab = await newPage();
+      await tab.goto(url);
+      return {
+        evaluate: (fn, arg) => tab.evaluate(fn, arg),
+        waitFor: (fn, arg) => tab.waitForFunction(fn, { timeout: WAIT_MS }, arg),
+        close: () => tab.close(),
+      };
+    },
     errors: () => errors,
     close: () => browser.close(),
   };

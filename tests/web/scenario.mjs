@@ -1,38 +1,40 @@
 // What a player sees and does in the browser edition, written once against
 // the thin driver of tests/web/*-adapter.mjs so that every browser runs the
 // same scenario. Run with a Russian locale at device pixel ratio 1. Throws
-// at the first thing that is not as it should be.
+// at the first thing that is not as it should be. app-scenario.mjs goes on
+// from here with the page as an app and in another language.
 const CELL = 40;
 const COLUMNS = 15;
 
-function expect(ok, what, detail = '') {
+export function expect(ok, what, detail = '') {
   if (!ok) throw new Error(`${what}${detail ? `: ${detail}` : ''}`);
   console.log(`ok - ${what}`);
 }
 
-const state = d => d.evaluate(() => globalThis.zorbelState());
-const quiet = d => d.waitFor(() => { const s = globalThis.zorbelState(); return !s.main && !s.auto; });
+export const state = d => d.evaluate(() => globalThis.zorbelState());
+export const quiet = d => d.waitFor(() => { const s = globalThis.zorbelState(); return !s.main && !s.auto; });
 
-async function cellPoint(d, i) {
+export async function cellPoint(d, i) {
   const box = await d.evaluate(() => document.querySelector('.board').getBoundingClientRect().toJSON());
   return { x: box.left + CELL * ((i - 1) % COLUMNS) + CELL / 2, y: box.top + CELL * Math.floor((i - 1) / COLUMNS) + CELL / 2 };
 }
 
 // Cells whose canvas pixels are not exactly the picture the game record
-// asks for, from the 1x sheet. Runs in the page.
-async function wrongCells() {
+// asks for, from the sheet of the canvas's whole pixel ratio. Runs in the page.
+export async function wrongCells() {
   const s = globalThis.zorbelState();
+  const board = document.querySelector('.board').getContext('2d');
+  const side = board.canvas.width / 15;
   const sheet = new Image();
-  sheet.src = 'balls-1x.png';
+  sheet.src = `balls-${side / 40}x.png`;
   await sheet.decode();
   const pictures = new OffscreenCanvas(sheet.width, sheet.height).getContext('2d');
   pictures.drawImage(sheet, 0, 0);
-  const board = document.querySelector('.board').getContext('2d');
   const wrong = [];
   for (let k = 0; k < 150; k++) {
     const n = s.Board[k] + (s.Marks[k] ? 8 : s.Active[k] ? 16 : 0);
-    const shown = board.getImageData(40 * (k % 15), 40 * Math.floor(k / 15), 40, 40).data;
-    const meant = pictures.getImageData(40 * (n - 1), 0, 40, 40).data;
+    const shown = board.getImageData(side * (k % 15), side * Math.floor(k / 15), side, side).data;
+    const meant = pictures.getImageData(side * (n - 1), 0, side, side).data;
     if (shown.some((v, j) => v !== meant[j])) wrong.push(k + 1);
   }
   return wrong;
@@ -74,13 +76,17 @@ async function clickMenu(d, ...captions) {
   }
 }
 
-async function labels(d) {
+export async function labels(d) {
   return [await d.text('.steps'), await d.text('.exp')];
 }
 
-export async function scenario(d, url) {
+export async function drawn(d, url) {
   await d.load(url);
   await d.waitFor(() => performance.getEntriesByName('zorbel-board-drawn').length > 0);
+}
+
+export async function scenario(d, url) {
+  await drawn(d, url);
   let s = await state(d);
   expect(await d.evaluate(() => document.title) === 'Зорбель', 'the title is the window caption');
   let wrong = await d.evaluate(wrongCells);

@@ -22,7 +22,7 @@ import { existsSync, mkdtempSync, renameSync, rmSync } from 'node:fs';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { Builder, Key } from 'selenium-webdriver';
+import { Builder, By, Key } from 'selenium-webdriver';
 
 const WAIT_MS = 10000;
 const MINIBROWSER = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
@@ -96,13 +96,22 @@ export async function openWebKit({ locale = 'ru-RU', deviceScaleFactor = 1 } = {
     'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] },
   }).build();
   await driver.manage().window().setRect({ width: 800, height: 700 });
-  const evaluate = async (fn, arg) => {
-    const [result, seen] = await driver.executeScript(
+  // Commands go to one tab at a time: each names its tab, and the driver
+  // is switched there when it is elsewhere.
+  const home = await driver.getWindowHandle();
+  let current = home;
+  const on = async tab => {
+    if (tab !== current) await driver.switchTo().window(current = tab);
+    return driver;
+  };
+  const evaluateIn = tab => async (fn, arg) => {
+    const [result, seen] = await (await on(tab)).executeScript(
       `const collect = ${collectErrors}, before = collect();
        return Promise.resolve((${fn})(arguments[0])).then(r => [r, before.concat(collect())]);`, arg);
     errors.push(...seen);
     return result;
   };
+  const evaluate = evaluateIn(home);
   // The mouse is the X server's: the viewport's place on the screen is
   // found once, from where a pointer the server moved lands in the page.
   const xdotool = args => execFileSync('xdotool', args.map(String), { env });
@@ -121,7 +130,7 @@ export async function openWebKit({ locale = 'ru-RU', deviceScaleFactor = 1 } = {
   }
   return {
     name: `WebKitGTK ${(await driver.getCapabilities()).get('browserVersion')}`,
-    load: url => driver.get(url),
+    load: async url => (await on(home)).get(url),
     evaluate,
     waitFor: (fn, arg) => driver.wait(() => evaluate(fn, arg), WAIT_MS),
     text: selector => evaluate(s => document.querySelector(s).textContent, selector),
@@ -129,7 +138,7 @@ export async function openWebKit({ locale = 'ru-RU', deviceScaleFactor = 1 } = {
     drag: (from, to, button = 'left') => mouse(['mousemove', ...screen(from), 'mousedown', BUTTONS[button],
       ...[1, 2, 3, 4].flatMap(i => ['mousemove', ...screen({ x: from.x + (to.x - from.x) * i / 4, y: from.y + (to.y - from.y) * i / 4 })]),
       'mouseup', BUTTONS[button]]),
-    key: name => driver.actions().sendKeys(KEYS[name] ?? name).perform(),
+    key: async name => (await on(home)).actions().sendKeys(KEYS[name] ?? name).perform(),
     // A PNG of one CSS pixel as shown: the window's picture, cut in the page.
     screenshot: async (x, y) => evaluate(async ([png, x, y]) => {
       const bytes = Uint8Array.from(atob(png), c => c.charCodeAt(0));
@@ -138,7 +147,28 @@ export async function openWebKit({ locale = 'ru-RU', deviceScaleFactor = 1 } = {
       canvas.getContext('2d').drawImage(picture, -x * devicePixelRatio, -y * devicePixelRatio);
       const blob = await canvas.convertToBlob();
       return btoa(String.fromCharCode(...new Uint8Array(await blob.arrayBuffer())));
-    }, [await driver.takeScreenshot(), x, y]),
+    }, [await (await on(home)).takeScreenshot(), x, y]),
+    // Role and name of each element the selector finds, as WebKit computes
+    // them for WebDriver (its computed role and label).
+    async accessible(selector) {
+      const elements = await (await on(home)).findElements(By.css(selector));
+      return Promise.all(elements.map(async e => ({ role: await e.getAriaRole(), name: await e.getAccessibleName() })));
+    },
+    async openTab(url) {
+      await on(home);
+      await driver.switchTo().newWindow('tab');
+      const tab = current = await driver.getWindowHandle();
+      await driver.get(url);
+      const inTab = evaluateIn(tab);
+      return {
+        evaluate: inTab,
+        waitFor: (fn, arg) => driver.wait(() => inTab(fn, arg), WAIT_MS),
+        async close() {
+          await (await on(tab)).close();
+          await on(home);
+        },
+      };
+    },
     errors: () => errors,
     async close() {
       await driver.quit();
