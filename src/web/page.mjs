@@ -80,11 +80,15 @@ canvas.addEventListener('mousedown', e => {
 });
 // The release counts for the cell under the pointer, wherever it ends.
 addEventListener('mouseup', e => { if (playing) release(e, BUTTONS[e.button] ?? e.button); });
+// Firefox sends the context menu's event on the press, Chromium and WebKit
+// after the release: refused whenever it comes, it never opens on the board.
 canvas.addEventListener('contextmenu', e => e.preventDefault());
 
 // A finger or a pen plays as the left button does: a tap is a press and a
 // release on one cell, a drag releases on the cell under the finger. The
 // board keeps the pointer, so the release comes here wherever it ends.
+// Touch is told by the pointer's type: Firefox has touch pointer events
+// with no `ontouchstart` in window.
 canvas.addEventListener('pointerdown', e => {
   if (e.pointerType === 'mouse' || !e.isPrimary) return;
   e.preventDefault();  // no mouse events made up from the touch
