@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test.
-# BUILD_DIR and extra CMake arguments (e.g. sanitizer flags) may be given.
+# BUILD_DIR and extra CMake arguments (e.g. sanitizer flags) may be given;
+# SKIP_LABEL leaves out the tests of one ctest label (e.g. browser).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh
@@ -10,4 +11,4 @@ cmake --build "$build" -j"$(nproc)"
 # The browser edition, painted by this build's make_sprites; its tests run
 # from this build's ctest.
 HOST_BUILD="$build" bash tools/build-web.sh
-ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)" ${SKIP_LABEL:+--label-exclude "$SKIP_LABEL"}
