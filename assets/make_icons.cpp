@@ -8,7 +8,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "ui/BallPictures.h"
+#include "qt/BallPictures.h"
 
 int main(int argc, char* argv[]) {
     // Painting into a QImage needs no screen; the offscreen platform keeps

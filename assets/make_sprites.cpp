@@ -12,7 +12,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "ui/BallPictures.h"
+#include "qt/BallPictures.h"
 
 namespace {
 

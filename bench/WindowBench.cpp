@@ -5,7 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/Engine.h"
-#include "ui/FrmMain.h"
+#include "qt/FrmMain.h"
 
 namespace zorbel::bench {
 

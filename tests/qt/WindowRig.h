@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "engine/Engine.h"
-#include "ui/FrmMain.h"
+#include "qt/FrmMain.h"
 
 namespace zorbel::test {
 

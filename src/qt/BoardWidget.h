@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "engine/GameState.h"
-#include "ui/BallPictures.h"
-#include "ui/KeyboardCursor.h"
+#include "qt/BallPictures.h"
+#include "qt/KeyboardCursor.h"
 
 namespace zorbel::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/BallSymbols.h"
+#include "qt/BallSymbols.h"
 
 #include <QPainterPath>
 #include <QPen>

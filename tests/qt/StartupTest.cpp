@@ -14,7 +14,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "ui/SingleInstance.h"
+#include "qt/SingleInstance.h"
 
 using zorbel::ui::SingleInstance;
 

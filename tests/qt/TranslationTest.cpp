@@ -13,9 +13,9 @@
 
 #include "common/MenuTable.h"
 #include "play/Play.h"
-#include "ui/BoardAccessible.h"
-#include "ui/Translation.h"
-#include "ui/WindowRig.h"
+#include "qt/BoardAccessible.h"
+#include "qt/Translation.h"
+#include "qt/WindowRig.h"
 
 using namespace zorbel;
 using namespace zorbel::test;

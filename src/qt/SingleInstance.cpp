@@ -1,4 +1,4 @@
-#include "ui/SingleInstance.h"
+#include "qt/SingleInstance.h"
 
 #include <QSocketNotifier>
 

@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "ui/BallPictures.h"
+#include "qt/BallPictures.h"
 
 using namespace zorbel::ui;
 

@@ -1,4 +1,4 @@
-#include "ui/Translation.h"
+#include "qt/Translation.h"
 
 #include <QCoreApplication>
 #include <QDir>

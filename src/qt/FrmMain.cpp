@@ -1,4 +1,4 @@
-#include "ui/FrmMain.h"
+#include "qt/FrmMain.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -9,8 +9,8 @@
 #include "engine/Engine.h"
 #include "engine/Pictures.h"
 #include "options/Options.h"
-#include "ui/BallPictures.h"
-#include "ui/Translation.h"
+#include "qt/BallPictures.h"
+#include "qt/Translation.h"
 
 namespace zorbel::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/BoardWidget.h"
+#include "qt/BoardWidget.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -6,7 +6,7 @@
 #include <QtMath>
 #include <bit>
 
-#include "ui/BoardAccessible.h"
+#include "qt/BoardAccessible.h"
 
 namespace zorbel::ui {
 

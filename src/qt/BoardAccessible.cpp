@@ -1,4 +1,4 @@
-#include "ui/BoardAccessible.h"
+#include "qt/BoardAccessible.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -8,7 +8,7 @@
 #include <cstddef>
 
 #include "common/CellName.h"
-#include "ui/BoardWidget.h"
+#include "qt/BoardWidget.h"
 
 namespace zorbel::ui {
 

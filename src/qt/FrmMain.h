@@ -10,8 +10,8 @@
 #include "common/MenuTable.h"
 #include "engine/Game.h"
 #include "play/Play.h"
-#include "ui/BoardWidget.h"
-#include "ui/MenuStyle.h"
+#include "qt/BoardWidget.h"
+#include "qt/MenuStyle.h"
 
 namespace zorbel::ui {
 

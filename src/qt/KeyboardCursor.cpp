@@ -1,4 +1,4 @@
-#include "ui/KeyboardCursor.h"
+#include "qt/KeyboardCursor.h"
 
 #include <QPainterPath>
 

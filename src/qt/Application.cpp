@@ -1,4 +1,4 @@
-#include "ui/Application.h"
+#include "qt/Application.h"
 
 #include <cstdio>
 #include <cstdlib>

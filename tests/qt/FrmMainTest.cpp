@@ -9,8 +9,8 @@
 
 #include "engine/Engine.h"
 #include "engine/Pictures.h"
-#include "ui/FrmMain.h"
-#include "ui/WindowRig.h"
+#include "qt/FrmMain.h"
+#include "qt/WindowRig.h"
 
 using namespace zorbel;
 using namespace zorbel::ui;

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "play/Play.h"
-#include "ui/WindowRig.h"
+#include "qt/WindowRig.h"
 
 using namespace zorbel;
 using namespace zorbel::test;

@@ -1,10 +1,10 @@
 #include <cstdio>
 
 #include "engine/Random.h"
-#include "ui/Application.h"
-#include "ui/FrmMain.h"
-#include "ui/SingleInstance.h"
-#include "ui/Translation.h"
+#include "qt/Application.h"
+#include "qt/FrmMain.h"
+#include "qt/SingleInstance.h"
+#include "qt/Translation.h"
 
 int main(int argc, char* argv[]) {
     // The single-copy check comes first and needs no display: a second copy

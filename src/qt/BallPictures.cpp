@@ -1,6 +1,6 @@
-#include "ui/BallPictures.h"
+#include "qt/BallPictures.h"
 
-#include "ui/BallSymbols.h"
+#include "qt/BallSymbols.h"
 
 #include <QPainterPath>
 #include <QPen>

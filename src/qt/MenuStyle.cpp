@@ -1,4 +1,4 @@
-#include "ui/MenuStyle.h"
+#include "qt/MenuStyle.h"
 
 #include <QStyleOptionMenuItem>
 
