@@ -13,6 +13,7 @@ import { OneCopy } from './one-copy.mjs';
 const oneCopy = new OneCopy(() => { if (playing) game._zorbel_end(); });
 const claimed = oneCopy.claim();
 const canvas = document.querySelector('.board');
+const heading = document.querySelector('.heading');
 const grid = document.querySelector('.cells');
 const labels = [...document.querySelectorAll('.label')];
 const refusal = document.querySelector('.refused');
@@ -23,7 +24,7 @@ let playing = false;  // this tab's game has started and not ended
 
 const page = {
   translate: (context, source) => texts[context]?.[source] ?? source,
-  setTitle: text => { document.title = text; },
+  setTitle: text => { document.title = heading.textContent = text; },
   addMenuEntry: (...entry) => menu.add(...entry),
   setChecked: (index, on) => menu.setChecked(index, on),
   setEnabled: (index, on) => menu.setEnabled(index, on),

@@ -1,10 +1,12 @@
 // The browser edition as an app, in Debian's headless Chromium through
 // Playwright: installable, a new build taken over whole, the board and menus
-// as Chromium's accessibility tree gives them, a phone's screen and fingers,
-// and no content-policy violation anywhere.
+// as Chromium's accessibility tree gives them and as axe-core judges them,
+// phones' and a tablet's screens and fingers, and no content-policy
+// violation anywhere.
 // Usage: node app.mjs <site folder>
 import { execFileSync } from 'node:child_process';
 import { appendFileSync, cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -15,6 +17,7 @@ import { serve } from './serve.mjs';
 const ROOT = join(dirname(fileURLToPath(import.meta.url)), '../..');
 const COLOURS = ['красный', 'жёлтый', 'зелёный', 'голубой', 'синий', 'пурпурный', 'слоновая кость', 'оранжевый'];
 const WAIT_MS = 10000;
+const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 function expect(ok, what, detail = '') {
   if (!ok) throw new Error(`${what}${detail ? `: ${detail}` : ''}`);
@@ -69,7 +72,20 @@ function namesOf(s) {
     s.Active[k] ? 'активный' : null].filter(Boolean).join(', '));
 }
 
+// axe-core's rules on the page as it stands. Its script is run by the
+// driver, which the content policy lets through.
+async function axe(page, when) {
+  if (!(await page.evaluate(() => 'axe' in globalThis))) await page.evaluate(AXE);
+  const found = await page.evaluate(async () => (await globalThis.axe.run(document)).violations
+    .map(v => `${v.id} at ${v.nodes.map(n => n.target.join(' ')).join(', ')}`));
+  expect(found.length === 0, `axe-core finds nothing ${when}`, found.join('; '));
+}
+
+// The page as a screen reader meets it, and as axe-core judges it at rest,
+// with a menu open, with the keyboard cursor on the board, in a second tab
+// that is refused the game and after Escape has ended it.
 async function screenReader(page) {
+  await axe(page, 'at rest');
   let tree = await gridInTree(page);
   let s = await state(page);
   expect(tree.name === 'Игровое поле' && tree.rows === 10 && tree.names.length === 150, 'the board is a grid of 10 rows and 150 cells',
@@ -79,6 +95,7 @@ async function screenReader(page) {
   const title = page.getByRole('menuitem', { name: 'Настройки' });
   await title.click();
   const menu = (await gridInTree(page)).menu.join('|');
+  await axe(page, 'with a menu open');
   await title.click();
   expect(menu === 'menuitem:Игра>|menuitem:Настройки>|menuitem:Количество цветов>|menuitem:Скорость обновления>|' +
     'menuitemcheckbox:Задействовать активные шарики*|menuitemcheckbox:Активные шарики каждый ход|' +
@@ -93,6 +110,14 @@ async function screenReader(page) {
     'the names change with the board', tree.names[s.HintFrom - 1]);
   expect(tree.active === cursor && await page.evaluate(() => document.activeElement.matches('[role=grid]')),
     'the keyboard cursor is the focused grid\'s active cell', `${tree.active} for ${cursor}`);
+  await axe(page, 'with the keyboard cursor on the board');
+  const second = await open(page.context(), page.url());
+  await second.waitForFunction(() => !document.querySelector('.refused').hidden, null, { timeout: WAIT_MS });
+  await axe(second, 'in a second tab, refused');
+  await second.close();
+  await page.keyboard.press('Escape');
+  expect((await state(page)).ended, 'Escape ends the game');
+  await axe(page, 'after Escape');
 }
 
 // Installable; then a new build, taken over as a whole at the next visit
@@ -146,31 +171,73 @@ async function installAndNewBuild() {
   }
 }
 
-async function phone(browser, url) {
-  const context = await browser.newContext({ locale: 'ru-RU', viewport: { width: 640, height: 360 }, deviceScaleFactor: 2,
-    hasTouch: true, isMobile: true });
+// Phones and a tablet, as width x height at a device pixel ratio, each
+// loaded in its own orientation.
+const SHAPES = [[390, 844, 3], [360, 640, 2], [412, 915, 2.625], [768, 1024, 2], [844, 390, 3], [640, 360, 2]];
+
+// How the window lies on the screen once the board has been redrawn for
+// it: what is outside the visual viewport, the zoom, the sideways scroll,
+// the window's share of the screen and the canvas's pixels per device pixel.
+// The page hears of a new size in the frame after the browser's; a frame
+// later it has taken it.
+async function onScreen(page, width) {
+  await page.waitForFunction(w => innerWidth === w, width, { timeout: WAIT_MS });
+  await page.evaluate(() => new Promise(resolve => requestAnimationFrame(() => resolve())));
+  return page.evaluate(() => {
+    const v = visualViewport;
+    const SLACK = 0.01;  // CSS pixels of rounding
+    const outside = [...document.querySelectorAll('[role=gridcell], .label')].filter(e => {
+      const r = e.getBoundingClientRect();
+      return r.left < v.offsetLeft - SLACK || r.top < v.offsetTop - SLACK ||
+        r.right > v.offsetLeft + v.width + SLACK || r.bottom > v.offsetTop + v.height + SLACK;
+    }).length;
+    const root = document.documentElement;
+    const window = document.querySelector('.window').getBoundingClientRect();
+    const board = document.querySelector('.board');
+    return { outside, scale: v.scale, sideways: root.scrollWidth - root.clientWidth, across: window.width / v.width,
+      down: window.height / v.height, pixels: board.width / (board.getBoundingClientRect().width * devicePixelRatio) };
+  });
+}
+
+// Loaded in either orientation, and after a turn and a turn back, the whole
+// board and both labels are on the screen at zoom 1, drawn for the device's
+// pixels: upright across the full width, on its side as large as it fits
+// (down the full height of a phone).
+// Upright, a tap and a tap on the neighbour swap.
+async function shape(browser, url, [width, height, deviceScaleFactor]) {
+  const context = await browser.newContext({ locale: 'ru-RU', viewport: { width, height }, deviceScaleFactor, hasTouch: true, isMobile: true });
   const page = await open(context, url);
   await drawn(page);
-  const fits = await page.evaluate(() => {
-    const board = document.querySelector('.board');
-    const inside = [...document.querySelectorAll('[role=gridcell]')].every(c => {
-      const r = c.getBoundingClientRect();
-      return r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
-    });
-    return { inside, width: board.getBoundingClientRect().width, store: board.width };
-  });
-  expect(fits.inside && fits.width > 450 && Math.abs(fits.store - 2 * fits.width) <= 1,
-    'at 640 x 360 every cell is on the screen, drawn for its device pixels', JSON.stringify(fits));
+  for (const [w, h, when] of [[width, height, 'loaded'], [height, width, 'turned'], [width, height, 'turned back']]) {
+    if (when !== 'loaded') await page.setViewportSize({ width: w, height: h });
+    const seen = await onScreen(page, w);
+    const full = w < h ? seen.across : Math.max(seen.across, seen.down);
+    expect(seen.outside === 0 && seen.scale === 1 && seen.sideways <= 0 && Math.abs(full - 1) < 0.01 && Math.abs(seen.pixels - 1) < 0.002,
+      `${w} x ${h} at ${deviceScaleFactor}, ${when}: the whole window on the screen, ${w < h ? 'across it' : 'filling it'}, at zoom 1`,
+      JSON.stringify(seen));
+  }
+  if (width < height) {
+    const s = await state(page);
+    for (const cell of [s.HintFrom, s.HintTo]) {
+      const at = await cellPoint(page, cell);
+      await page.touchscreen.tap(at.x, at.y);
+    }
+    await quiet(page);
+    const score = (await state(page)).Score;
+    expect(score > s.Score, `${width} x ${height}: a tap and a tap on its neighbour swap`, `${s.Score} -> ${score}`);
+  }
+  return { context, page };
+}
 
+// Every shape, then a finger's drag and the menus on the last.
+async function phones(browser, url) {
+  let last = null;
+  for (const each of SHAPES) {
+    await last?.context.close();
+    last = await shape(browser, url, each);
+  }
+  const { context, page } = last;
   let s = await state(page);
-  const tap = async cell => { const at = await cellPoint(page, cell); await page.touchscreen.tap(at.x, at.y); };
-  await tap(s.HintFrom);
-  await tap(s.HintTo);
-  await quiet(page);
-  const score = (await state(page)).Score;
-  expect(score > s.Score, 'a tap and a tap on its neighbour swap', `${s.Score} -> ${score}`);
-
-  s = await state(page);
   const cdp = await context.newCDPSession(page);
   const [from, to] = [await cellPoint(page, s.HintFrom), await cellPoint(page, s.HintTo)];
   const touch = (type, at) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: at ? [{ x: at.x, y: at.y }] : [] });
@@ -184,11 +251,8 @@ async function phone(browser, url) {
   for (const caption of ['Настройки', 'Количество цветов', '8 цветов']) {
     await page.locator('.menubar button', { hasText: caption }).tap({ timeout: WAIT_MS });
   }
-  expect((await state(page)).ColorCount === 8, 'the menus work by touch');
-
-  await page.setViewportSize({ width: 360, height: 640 });
-  await page.waitForFunction(() => Math.abs(document.querySelector('.board').width - 2 * 600 * innerWidth / 611) <= 1, null, { timeout: WAIT_MS });
-  expect(true, 'upright, the window takes the whole width and the board redraws for it');
+  s = await state(page);
+  expect(s.ColorCount === 8, 'the menus work by touch');
   await context.close();
 }
 
@@ -217,7 +281,7 @@ try {
   expect(!inlineRan, 'the content policy is in force: no inline script');
   await screenReader(first);
   await context.close();
-  await phone(browser, server.url);
+  await phones(browser, server.url);
   await installAndNewBuild();
   expect(problems.length === 0, 'no error and no content-policy violation in the console', problems.join('\n'));
   console.log(`passed in Chromium ${browser.version()}`);
