@@ -8,10 +8,10 @@ const ROWS = 10;
 const CELL = 40;  // CSS pixels
 const PICTURES = 24;
 const SHEET_RATIOS = 3;  // sheets exist for ratios 1..3
-const FRAME_BAND = 2;
+const FRAME_BAND = 2;  // CSS pixels, each of the cursor frame's two colours
 // A ratio a hair above a whole number, from rounding the scale, takes that
 // number's sheet.
-const RATIO_SLACK = 0.01;  // CSS pixels, each of the cursor frame's two colours
+const RATIO_SLACK = 0.01;
 
 export class Board {
   // `scale`: the window's scale in the page.

@@ -12,6 +12,12 @@ import { OneCopy } from './one-copy.mjs';
 // take a while. Asked before its game has started, the tab keeps it.
 const oneCopy = new OneCopy(() => { if (playing) game._zorbel_end(); });
 const claimed = oneCopy.claim();
+// The game compiles off the page's thread from the bytes the page's preload
+// has fetched already, while this script builds the board; a server that
+// does not call the file application/wasm gets it compiled from its bytes.
+const GAME = 'zorbel.wasm';
+const compiled = WebAssembly.compileStreaming(fetch(GAME))
+  .catch(() => fetch(GAME).then(r => r.arrayBuffer()).then(bytes => WebAssembly.compile(bytes)));
 const canvas = document.querySelector('.board');
 const heading = document.querySelector('.heading');
 const grid = document.querySelector('.cells');
@@ -21,13 +27,26 @@ const timers = [null, null];  // tmrMain, tmrAuto
 let texts = {};  // context -> source text -> translation
 let game = null;
 let playing = false;  // this tab's game has started and not ended
+// What the first board does not need waits until that board is on the
+// screen: the menus, and the cells' names for screen readers. Calls for
+// them are kept in order meanwhile, and made in the task after the frame
+// that shows the board (at once in a tab that is not shown, which paints
+// no frames).
+let later = [];
+const soon = call => (later ? later.push(call) : call());
+function catchUp() {
+  const calls = later ?? [];
+  later = null;
+  calls.forEach(call => call());
+  performance.mark('zorbel-ready');
+}
 
 const page = {
   translate: (context, source) => texts[context]?.[source] ?? source,
   setTitle: text => { document.title = heading.textContent = text; },
-  addMenuEntry: (...entry) => menu.add(...entry),
-  setChecked: (index, on) => menu.setChecked(index, on),
-  setEnabled: (index, on) => menu.setEnabled(index, on),
+  addMenuEntry: (...entry) => soon(() => menu.add(...entry)),
+  setChecked: (index, on) => soon(() => menu.setChecked(index, on)),
+  setEnabled: (index, on) => soon(() => menu.setEnabled(index, on)),
   // A new interval restarts a running timer, as Qt's does.
   setTimer(timer, on, ms) {
     clearInterval(timers[timer]);
@@ -36,7 +55,7 @@ const page = {
   setLabel: (label, text) => { labels[label].textContent = text; },
   drawCell(cell, picture, name) {
     board.drawCell(cell, picture);
-    cells.name(cell, name);
+    soon(() => cells.name(cell, name));
   },
   nameBoard: text => cells.nameBoard(text),
   setSymbols: on => board.setSymbols(on),
@@ -46,7 +65,7 @@ const page = {
   },
   ended(text) {
     playing = false;
-    menu.disable();
+    soon(() => menu.disable());
     canvas.classList.add('over');
     const notice = document.querySelector('.ended');
     notice.textContent = text;
@@ -60,8 +79,15 @@ const page = {
   },
 };
 
-// The game compiles while the page builds its board and menus.
-const made = createZorbel({ page });
+// Compiled, the game is made at once: a small module, so its instance
+// costs less than a trip round the event loop.
+const made = createZorbel({
+  page,
+  instantiateWasm(imports, receive) {
+    compiled.then(module => receive(new WebAssembly.Instance(module, imports)));
+    return {};
+  },
+});
 const board = new Board(canvas, fitWindow(scale => board.setScale(scale)));
 const cells = new Cells(grid);
 const menu = new MenuBar(document.querySelector('.menubar'), index => game._zorbel_menu(index), () => grid.focus());
@@ -149,6 +175,8 @@ async function start() {
   playing = true;
   await board.sheet.ready;
   performance.mark('zorbel-board-drawn');
+  if (document.hidden) catchUp();
+  else requestAnimationFrame(() => setTimeout(catchUp));
   grid.focus();
   // Kept for playing offline from the next visit on; asked for only now, so
   // that it never delays the first board. Every visit looks for a new build

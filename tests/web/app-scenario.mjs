@@ -47,7 +47,7 @@ async function secondTab(d, url) {
   expect(says === 'Зорбель уже открыт в другой вкладке.Перенести игру сюда' && !(await ended(d)),
     'a second tab starts no game and offers to move it', says);
   await tab.evaluate(() => document.querySelector('.refused button').click());
-  await tab.waitFor(() => performance.getEntriesByName('zorbel-board-drawn').length > 0);
+  await tab.waitFor(() => performance.getEntriesByName('zorbel-ready').length > 0);
   expect(await ended(d) && !(await tab.evaluate(() => globalThis.zorbelState().ended)),
     'the game moves to the second tab and ends in the first');
   await tab.close();

@@ -25,7 +25,7 @@ function expect(ok, what, detail = '') {
 }
 
 const problems = [];  // console errors and content-policy violations, from every page
-const drawn = p => p.waitForFunction(() => performance.getEntriesByName('zorbel-board-drawn').length > 0, null, { timeout: WAIT_MS });
+const drawn = p => p.waitForFunction(() => performance.getEntriesByName('zorbel-ready').length > 0, null, { timeout: WAIT_MS });
 const state = p => p.evaluate(() => globalThis.zorbelState());
 const quiet = p => p.waitForFunction(() => { const s = globalThis.zorbelState(); return !s.main && !s.auto; }, null, { timeout: WAIT_MS });
 // Resolves once an asynchronous condition holds in the page.
