@@ -55,7 +55,13 @@ export class Board {
     if (!this.sheets.has(name)) {
       const image = new Image();
       image.src = name;
-      this.sheets.set(name, { image, side: CELL * ratio, ready: image.decode() });
+      // Loaded is enough: the canvas decodes a sheet this small at once,
+      // where decode() would wait for one of the browser's frames.
+      const ready = new Promise(resolve => {
+        if (image.complete) resolve();
+        else image.addEventListener('load', () => resolve(), { once: true });
+      });
+      this.sheets.set(name, { image, side: CELL * ratio, ready });
     }
     return this.sheets.get(name);
   }

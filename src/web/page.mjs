@@ -2,22 +2,20 @@
 // and board, and hands it the player's mouse, fingers, keys and menu
 // choices. Every rule is the game's own, in zorbel.wasm.
 import createZorbel from './zorbel.mjs';
+// The game's bytes, joined into this script at build time (bundle-web.py).
+import gameBytes from './zorbel.wasm';
 import { Board } from './board.mjs';
 import { Cells } from './cells.mjs';
 import { fitWindow } from './fit.mjs';
 import { MenuBar } from './menu.mjs';
 import { OneCopy } from './one-copy.mjs';
 
-// The lock is asked for first, and held while the game compiles: both
-// take a while. Asked before its game has started, the tab keeps it.
+// The lock is asked for first: the browser takes a while to answer, longer
+// than the game takes to deal and draw its first board, so the board does
+// not wait for it; playing does. Asked before its game has started, the tab
+// keeps it.
 const oneCopy = new OneCopy(() => { if (playing) game._zorbel_end(); });
 const claimed = oneCopy.claim();
-// The game compiles off the page's thread from the bytes the page's preload
-// has fetched already, while this script builds the board; a server that
-// does not call the file application/wasm gets it compiled from its bytes.
-const GAME = 'zorbel.wasm';
-const compiled = WebAssembly.compileStreaming(fetch(GAME))
-  .catch(() => fetch(GAME).then(r => r.arrayBuffer()).then(bytes => WebAssembly.compile(bytes)));
 const canvas = document.querySelector('.board');
 const heading = document.querySelector('.heading');
 const grid = document.querySelector('.cells');
@@ -65,7 +63,7 @@ const page = {
   },
   ended(text) {
     playing = false;
-    soon(() => menu.disable());
+    soon(() => menu.disable(true));
     canvas.classList.add('over');
     const notice = document.querySelector('.ended');
     notice.textContent = text;
@@ -79,18 +77,19 @@ const page = {
   },
 };
 
-// Compiled, the game is made at once: a small module, so its instance
-// costs less than a trip round the event loop.
+// The game is compiled and made here and now, from the bytes in this
+// script: a small module costs less so than a request, or a trip to
+// another thread, would.
 const made = createZorbel({
   page,
   instantiateWasm(imports, receive) {
-    compiled.then(module => receive(new WebAssembly.Instance(module, imports)));
+    receive(new WebAssembly.Instance(new WebAssembly.Module(gameBytes), imports));
     return {};
   },
 });
 const board = new Board(canvas, fitWindow(scale => board.setScale(scale)));
 const cells = new Cells(grid);
-const menu = new MenuBar(document.querySelector('.menubar'), index => game._zorbel_menu(index), () => grid.focus());
+const menu = new MenuBar(document.querySelector('.menubar'), index => { if (playing) game._zorbel_menu(index); }, () => grid.focus());
 
 // DOM buttons 0 left, 1 middle, 2 right, 3 back, 4 forward as the game counts them.
 const BUTTONS = [0, 2, 1, 3, 4];
@@ -169,15 +168,15 @@ addEventListener('keydown', e => {
 // For tests and the curious: the game record as it stands.
 globalThis.zorbelState = () => JSON.parse(game.UTF8ToString(game._zorbel_state()));
 
-async function start() {
-  refusal.hidden = true;
+// The game is dealt and drawn at once; this tab plays it once it holds the
+// lock. A tab refused the lock shows its board dimmed under the offer to
+// move the game here, which then plays that board.
+async function firstBoard() {
   game._zorbel_start(game._zorbel_time_of_day_seed());
-  playing = true;
   await board.sheet.ready;
   performance.mark('zorbel-board-drawn');
   if (document.hidden) catchUp();
   else requestAnimationFrame(() => setTimeout(catchUp));
-  grid.focus();
   // Kept for playing offline from the next visit on; asked for only now, so
   // that it never delays the first board. Every visit looks for a new build
   // at once, which then takes over at the next visit. A page opened without
@@ -187,10 +186,18 @@ async function start() {
     .catch(() => {});
 }
 
+function play() {
+  playing = true;
+  refusal.hidden = true;
+  canvas.classList.remove('over');
+  grid.focus();
+}
+
 refusal.querySelector('button').addEventListener('click', async e => {
   e.currentTarget.disabled = true;
   await oneCopy.takeOver();
-  await start();
+  soon(() => menu.disable(false));
+  play();
 });
 
 game = await made;
@@ -199,5 +206,11 @@ if (language) {
   texts = await (await fetch(`i18n/${language}.json`)).json();
   document.documentElement.lang = language.replace('_', '-');
 }
-if (await claimed) await start();
-else game._zorbel_refuse();
+await firstBoard();
+if (await claimed) {
+  play();
+} else {
+  canvas.classList.add('over');
+  soon(() => menu.disable(true));
+  game._zorbel_refuse();
+}
