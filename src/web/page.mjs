@@ -78,8 +78,8 @@ const page = {
 };
 
 // The game is compiled and made here and now, from the bytes in this
-// script: a small module costs less so than a request, or a trip to
-// another thread, would.
+// script: for a module this small that costs less than a request, or a
+// trip to another thread, would.
 const made = createZorbel({
   page,
   instantiateWasm(imports, receive) {

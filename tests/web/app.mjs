@@ -208,6 +208,8 @@ async function shape(browser, url, [width, height, deviceScaleFactor]) {
   const context = await browser.newContext({ locale: 'ru-RU', viewport: { width, height }, deviceScaleFactor, hasTouch: true, isMobile: true });
   const page = await open(context, url);
   await drawn(page);
+  const sheets = await page.evaluate(() => performance.getEntriesByType('resource').filter(r => /balls-/.test(r.name)).map(r => r.name));
+  expect(sheets.length === 1, `${width} x ${height} at ${deviceScaleFactor}: the page fetches the one sheet of balls it draws from`, sheets.join(' '));
   for (const [w, h, when] of [[width, height, 'loaded'], [height, width, 'turned'], [width, height, 'turned back']]) {
     if (when !== 'loaded') await page.setViewportSize({ width: w, height: h });
     const seen = await onScreen(page, w);
