@@ -6,10 +6,12 @@ returns what it exports, and an import becomes a read of that.
 Only the forms the page's modules use are understood:
   import name from './x.mjs';            (a default export)
   import { a, b } from './x.mjs';
+  import name from './x.wasm';           (the file's bytes, as a Uint8Array)
   export class A / export function a / export const A / export default a;
 
 Usage: bundle-web.py <entry module> <output>
 """
+import base64
 import os
 import re
 import sys
@@ -17,6 +19,17 @@ import sys
 IMPORT = re.compile(r"^import\s+(?:(\w+)|\{([^}]*)\})\s+from\s+'\./([\w.-]+)';\s*$", re.M)
 EXPORT = re.compile(r"^export\s+(?:(?:async\s+)?(?:class|function|const|let)\s+(\w+))", re.M)
 DEFAULT = re.compile(r"^export\s+default\s+(\w+);\s*$", re.M)
+# A .wasm file's bytes, kept in the script as base64 text and decoded by the
+# browser's own decoder where it has one.
+WASM_MODULE = """const {name} = (() => {{
+const text = '{text}';
+if (Uint8Array.fromBase64) return {{ default: Uint8Array.fromBase64(text) }};
+const binary = atob(text);
+const bytes = new Uint8Array(binary.length);
+for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
+return {{ default: bytes }};
+}})();
+"""
 
 
 def module_name(file):
@@ -30,7 +43,12 @@ def bundle(folder, file, done, out):
 
     def replace(m):
         default, names, source = m.groups()
-        if source not in done:
+        if source not in done and source.endswith(".wasm"):
+            done.add(source)
+            with open(os.path.join(folder, source), "rb") as f:
+                text = base64.b64encode(f.read()).decode("ascii")
+            out.append(WASM_MODULE.format(name=module_name(source), text=text))
+        elif source not in done:
             done.add(source)
             body = bundle(folder, source, done, out)
             exports = EXPORT.findall(body)

@@ -11,7 +11,7 @@ const server = await serve(site);
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: CHROMIUM_FLAGS });
 const page = await browser.newPage({ locale, deviceScaleFactor: 1 });
 await page.goto(server.url);
-await page.waitForFunction(() => performance.getEntriesByName('zorbel-board-drawn').length > 0);
+await page.waitForFunction(() => performance.getEntriesByName('zorbel-ready').length > 0);
 await page.locator('.window').screenshot({ path: out });
 await browser.close();
 await server.close();

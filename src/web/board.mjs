@@ -8,10 +8,10 @@ const ROWS = 10;
 const CELL = 40;  // CSS pixels
 const PICTURES = 24;
 const SHEET_RATIOS = 3;  // sheets exist for ratios 1..3
-const FRAME_BAND = 2;
+const FRAME_BAND = 2;  // CSS pixels, each of the cursor frame's two colours
 // A ratio a hair above a whole number, from rounding the scale, takes that
 // number's sheet.
-const RATIO_SLACK = 0.01;  // CSS pixels, each of the cursor frame's two colours
+const RATIO_SLACK = 0.01;
 
 export class Board {
   // `scale`: the window's scale in the page.
@@ -55,7 +55,13 @@ export class Board {
     if (!this.sheets.has(name)) {
       const image = new Image();
       image.src = name;
-      this.sheets.set(name, { image, side: CELL * ratio, ready: image.decode() });
+      // Loaded is enough: the canvas decodes a sheet this small at once,
+      // where decode() would wait for one of the browser's frames.
+      const ready = new Promise(resolve => {
+        if (image.complete) resolve();
+        else image.addEventListener('load', () => resolve(), { once: true });
+      });
+      this.sheets.set(name, { image, side: CELL * ratio, ready });
     }
     return this.sheets.get(name);
   }

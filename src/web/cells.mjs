@@ -6,21 +6,18 @@ const COLUMNS = 15;
 const ROWS = 10;
 
 export class Cells {
+  // Made in one pass, from markup: the page asks for the grid before the
+  // first board.
   constructor(grid) {
     this.grid = grid;
-    this.cells = [null];  // by cell number 1..150
+    let markup = '';
     for (let r = 0; r < ROWS; r++) {
-      const row = document.createElement('div');
-      row.setAttribute('role', 'row');
-      for (let c = 0; c < COLUMNS; c++) {
-        const cell = document.createElement('div');
-        cell.setAttribute('role', 'gridcell');
-        cell.id = `cell-${this.cells.length}`;
-        row.append(cell);
-        this.cells.push(cell);
-      }
-      this.grid.append(row);
+      markup += '<div role="row">';
+      for (let c = 1; c <= COLUMNS; c++) markup += `<div role="gridcell" id="cell-${r * COLUMNS + c}"></div>`;
+      markup += '</div>';
     }
+    grid.innerHTML = markup;
+    this.cells = [null, ...grid.querySelectorAll('[role=gridcell]')];  // by cell number 1..150
   }
 
   nameBoard(text) { this.grid.setAttribute('aria-label', text); }

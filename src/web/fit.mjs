@@ -6,10 +6,17 @@ const WIDTH = 611;   // the client's width
 const HEIGHT = 451;  // the menu bar's 22 pixels and the client's 429
 
 // Sets the scale now and returns it; `onChange(scale)` follows later changes.
+// The room is the page's box less the safe-area insets, measured rather than
+// taken from innerWidth, which a phone's browser may report widened to the
+// content.
 export function fitWindow(onChange) {
   const touch = matchMedia('(pointer: coarse)');
+  const room = document.body;
   const apply = () => {
-    const fit = Math.min(innerWidth / WIDTH, innerHeight / HEIGHT);
+    const style = getComputedStyle(room);
+    const across = room.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    const down = room.clientHeight - parseFloat(style.paddingTop) - parseFloat(style.paddingBottom);
+    const fit = Math.min(across / WIDTH, down / HEIGHT);
     const scale = touch.matches || fit < 1 ? fit : 1;
     document.documentElement.style.setProperty('--scale', String(scale));
     return scale;

@@ -86,10 +86,11 @@ export class MenuBar {
   titles() { return [...this.bar.querySelectorAll('.title')]; }
   focusBar() { this.titles()[0].focus(); }
 
-  // After the game has ended nothing can be chosen any more.
-  disable() {
+  // Nothing can be chosen while this tab does not play: after the game has
+  // ended, or while another tab holds it.
+  disable(off) {
     this.close();
-    this.bar.querySelectorAll('button').forEach(b => { b.disabled = true; });
+    this.bar.querySelectorAll('button').forEach(b => { b.disabled = off; });
   }
 
   choose(button) {

@@ -2,17 +2,22 @@
 // and board, and hands it the player's mouse, fingers, keys and menu
 // choices. Every rule is the game's own, in zorbel.wasm.
 import createZorbel from './zorbel.mjs';
+// The game's bytes, joined into this script at build time (bundle-web.py).
+import gameBytes from './zorbel.wasm';
 import { Board } from './board.mjs';
 import { Cells } from './cells.mjs';
 import { fitWindow } from './fit.mjs';
 import { MenuBar } from './menu.mjs';
 import { OneCopy } from './one-copy.mjs';
 
-// The lock is asked for first, and held while the game compiles: both
-// take a while. Asked before its game has started, the tab keeps it.
+// The lock is asked for first: the browser takes a while to answer, longer
+// than the game takes to deal and draw its first board, so the board does
+// not wait for it; playing does. Asked before its game has started, the tab
+// keeps it.
 const oneCopy = new OneCopy(() => { if (playing) game._zorbel_end(); });
 const claimed = oneCopy.claim();
 const canvas = document.querySelector('.board');
+const heading = document.querySelector('.heading');
 const grid = document.querySelector('.cells');
 const labels = [...document.querySelectorAll('.label')];
 const refusal = document.querySelector('.refused');
@@ -20,13 +25,26 @@ const timers = [null, null];  // tmrMain, tmrAuto
 let texts = {};  // context -> source text -> translation
 let game = null;
 let playing = false;  // this tab's game has started and not ended
+// What the first board does not need waits until that board is on the
+// screen: the menus, and the cells' names for screen readers. Calls for
+// them are kept in order meanwhile, and made in the task after the frame
+// that shows the board (at once in a tab that is not shown, which paints
+// no frames).
+let later = [];
+const soon = call => (later ? later.push(call) : call());
+function catchUp() {
+  const calls = later ?? [];
+  later = null;
+  calls.forEach(call => call());
+  performance.mark('zorbel-ready');
+}
 
 const page = {
   translate: (context, source) => texts[context]?.[source] ?? source,
-  setTitle: text => { document.title = text; },
-  addMenuEntry: (...entry) => menu.add(...entry),
-  setChecked: (index, on) => menu.setChecked(index, on),
-  setEnabled: (index, on) => menu.setEnabled(index, on),
+  setTitle: text => { document.title = heading.textContent = text; },
+  addMenuEntry: (...entry) => soon(() => menu.add(...entry)),
+  setChecked: (index, on) => soon(() => menu.setChecked(index, on)),
+  setEnabled: (index, on) => soon(() => menu.setEnabled(index, on)),
   // A new interval restarts a running timer, as Qt's does.
   setTimer(timer, on, ms) {
     clearInterval(timers[timer]);
@@ -35,7 +53,7 @@ const page = {
   setLabel: (label, text) => { labels[label].textContent = text; },
   drawCell(cell, picture, name) {
     board.drawCell(cell, picture);
-    cells.name(cell, name);
+    soon(() => cells.name(cell, name));
   },
   nameBoard: text => cells.nameBoard(text),
   setSymbols: on => board.setSymbols(on),
@@ -45,7 +63,7 @@ const page = {
   },
   ended(text) {
     playing = false;
-    menu.disable();
+    soon(() => menu.disable(true));
     canvas.classList.add('over');
     const notice = document.querySelector('.ended');
     notice.textContent = text;
@@ -59,11 +77,19 @@ const page = {
   },
 };
 
-// The game compiles while the page builds its board and menus.
-const made = createZorbel({ page });
+// The game is compiled and made here and now, from the bytes in this
+// script: for a module this small that costs less than a request, or a
+// trip to another thread, would.
+const made = createZorbel({
+  page,
+  instantiateWasm(imports, receive) {
+    receive(new WebAssembly.Instance(new WebAssembly.Module(gameBytes), imports));
+    return {};
+  },
+});
 const board = new Board(canvas, fitWindow(scale => board.setScale(scale)));
 const cells = new Cells(grid);
-const menu = new MenuBar(document.querySelector('.menubar'), index => game._zorbel_menu(index), () => grid.focus());
+const menu = new MenuBar(document.querySelector('.menubar'), index => { if (playing) game._zorbel_menu(index); }, () => grid.focus());
 
 // DOM buttons 0 left, 1 middle, 2 right, 3 back, 4 forward as the game counts them.
 const BUTTONS = [0, 2, 1, 3, 4];
@@ -142,13 +168,15 @@ addEventListener('keydown', e => {
 // For tests and the curious: the game record as it stands.
 globalThis.zorbelState = () => JSON.parse(game.UTF8ToString(game._zorbel_state()));
 
-async function start() {
-  refusal.hidden = true;
+// The game is dealt and drawn at once; this tab plays it once it holds the
+// lock. A tab refused the lock shows its board dimmed under the offer to
+// move the game here, which then plays that board.
+async function firstBoard() {
   game._zorbel_start(game._zorbel_time_of_day_seed());
-  playing = true;
   await board.sheet.ready;
   performance.mark('zorbel-board-drawn');
-  grid.focus();
+  if (document.hidden) catchUp();
+  else requestAnimationFrame(() => setTimeout(catchUp));
   // Kept for playing offline from the next visit on; asked for only now, so
   // that it never delays the first board. Every visit looks for a new build
   // at once, which then takes over at the next visit. A page opened without
@@ -158,10 +186,18 @@ async function start() {
     .catch(() => {});
 }
 
+function play() {
+  playing = true;
+  refusal.hidden = true;
+  canvas.classList.remove('over');
+  grid.focus();
+}
+
 refusal.querySelector('button').addEventListener('click', async e => {
   e.currentTarget.disabled = true;
   await oneCopy.takeOver();
-  await start();
+  soon(() => menu.disable(false));
+  play();
 });
 
 game = await made;
@@ -170,5 +206,11 @@ if (language) {
   texts = await (await fetch(`i18n/${language}.json`)).json();
   document.documentElement.lang = language.replace('_', '-');
 }
-if (await claimed) await start();
-else game._zorbel_refuse();
+await firstBoard();
+if (await claimed) {
+  play();
+} else {
+  canvas.classList.add('over');
+  soon(() => menu.disable(true));
+  game._zorbel_refuse();
+}

@@ -1,10 +1,12 @@
 // The browser edition as an app, in Debian's headless Chromium through
 // Playwright: installable, a new build taken over whole, the board and menus
-// as Chromium's accessibility tree gives them, a phone's screen and fingers,
-// and no content-policy violation anywhere.
+// as Chromium's accessibility tree gives them and as axe-core judges them,
+// phones' and a tablet's screens and fingers, and no content-policy
+// violation anywhere.
 // Usage: node app.mjs <site folder>
 import { execFileSync } from 'node:child_process';
 import { appendFileSync, cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -15,6 +17,7 @@ import { serve } from './serve.mjs';
 const ROOT = join(dirname(fileURLToPath(import.meta.url)), '../..');
 const COLOURS = ['красный', 'жёлтый', 'зелёный', 'голубой', 'синий', 'пурпурный', 'слоновая кость', 'оранжевый'];
 const WAIT_MS = 10000;
+const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 function expect(ok, what, detail = '') {
   if (!ok) throw new Error(`${what}${detail ? `: ${detail}` : ''}`);
@@ -22,7 +25,7 @@ function expect(ok, what, detail = '') {
 }
 
 const problems = [];  // console errors and content-policy violations, from every page
-const drawn = p => p.waitForFunction(() => performance.getEntriesByName('zorbel-board-drawn').length > 0, null, { timeout: WAIT_MS });
+const drawn = p => p.waitForFunction(() => performance.getEntriesByName('zorbel-ready').length > 0, null, { timeout: WAIT_MS });
 const state = p => p.evaluate(() => globalThis.zorbelState());
 const quiet = p => p.waitForFunction(() => { const s = globalThis.zorbelState(); return !s.main && !s.auto; }, null, { timeout: WAIT_MS });
 // Resolves once an asynchronous condition holds in the page.
@@ -69,7 +72,20 @@ function namesOf(s) {
     s.Active[k] ? 'активный' : null].filter(Boolean).join(', '));
 }
 
+// axe-core's rules on the page as it stands. Its script is run by the
+// driver, which the content policy lets through.
+async function axe(page, when) {
+  if (!(await page.evaluate(() => 'axe' in globalThis))) await page.evaluate(AXE);
+  const found = await page.evaluate(async () => (await globalThis.axe.run(document)).violations
+    .map(v => `${v.id} at ${v.nodes.map(n => n.target.join(' ')).join(', ')}`));
+  expect(found.length === 0, `axe-core finds nothing ${when}`, found.join('; '));
+}
+
+// The page as a screen reader meets it, and as axe-core judges it at rest,
+// with a menu open, with the keyboard cursor on the board, in a second tab
+// that is refused the game and after Escape has ended it.
 async function screenReader(page) {
+  await axe(page, 'at rest');
   let tree = await gridInTree(page);
   let s = await state(page);
   expect(tree.name === 'Игровое поле' && tree.rows === 10 && tree.names.length === 150, 'the board is a grid of 10 rows and 150 cells',
@@ -79,6 +95,7 @@ async function screenReader(page) {
   const title = page.getByRole('menuitem', { name: 'Настройки' });
   await title.click();
   const menu = (await gridInTree(page)).menu.join('|');
+  await axe(page, 'with a menu open');
   await title.click();
   expect(menu === 'menuitem:Игра>|menuitem:Настройки>|menuitem:Количество цветов>|menuitem:Скорость обновления>|' +
     'menuitemcheckbox:Задействовать активные шарики*|menuitemcheckbox:Активные шарики каждый ход|' +
@@ -93,6 +110,14 @@ async function screenReader(page) {
     'the names change with the board', tree.names[s.HintFrom - 1]);
   expect(tree.active === cursor && await page.evaluate(() => document.activeElement.matches('[role=grid]')),
     'the keyboard cursor is the focused grid\'s active cell', `${tree.active} for ${cursor}`);
+  await axe(page, 'with the keyboard cursor on the board');
+  const second = await open(page.context(), page.url());
+  await second.waitForFunction(() => !document.querySelector('.refused').hidden, null, { timeout: WAIT_MS });
+  await axe(second, 'in a second tab, refused');
+  await second.close();
+  await page.keyboard.press('Escape');
+  expect((await state(page)).ended, 'Escape ends the game');
+  await axe(page, 'after Escape');
 }
 
 // Installable; then a new build, taken over as a whole at the next visit
@@ -146,31 +171,60 @@ async function installAndNewBuild() {
   }
 }
 
-async function phone(browser, url) {
-  const context = await browser.newContext({ locale: 'ru-RU', viewport: { width: 640, height: 360 }, deviceScaleFactor: 2,
-    hasTouch: true, isMobile: true });
-  const page = await open(context, url);
-  await drawn(page);
-  const fits = await page.evaluate(() => {
+// Phones and a tablet, as width x height at a device pixel ratio, each
+// loaded in its own orientation.
+const SHAPES = [[390, 844, 3], [360, 640, 2], [412, 915, 2.625], [768, 1024, 2], [844, 390, 3], [640, 360, 2]];
+
+// How the window lies on the screen at `width`, a frame after the page has
+// heard of it: cells and labels outside the visual viewport, zoom, sideways
+// scroll, the window's share of the screen, canvas pixels per device pixel
+// and the ball sheets fetched.
+async function onScreen(page, width) {
+  await page.waitForFunction(w => innerWidth === w, width, { timeout: WAIT_MS });
+  return page.evaluate(() => new Promise(resolve => requestAnimationFrame(() => {
+    const v = visualViewport;
+    const out = r => r.left < v.offsetLeft - 0.01 || r.top < v.offsetTop - 0.01 ||
+      r.right > v.offsetLeft + v.width + 0.01 || r.bottom > v.offsetTop + v.height + 0.01;
+    const root = document.documentElement;
+    const window = document.querySelector('.window').getBoundingClientRect();
     const board = document.querySelector('.board');
-    const inside = [...document.querySelectorAll('[role=gridcell]')].every(c => {
-      const r = c.getBoundingClientRect();
-      return r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
-    });
-    return { inside, width: board.getBoundingClientRect().width, store: board.width };
-  });
-  expect(fits.inside && fits.width > 450 && Math.abs(fits.store - 2 * fits.width) <= 1,
-    'at 640 x 360 every cell is on the screen, drawn for its device pixels', JSON.stringify(fits));
+    resolve({ outside: [...document.querySelectorAll('[role=gridcell], .label')].filter(e => out(e.getBoundingClientRect())).length,
+      scale: v.scale, sideways: root.scrollWidth - root.clientWidth, across: window.width / v.width, down: window.height / v.height,
+      pixels: board.width / (board.getBoundingClientRect().width * devicePixelRatio),
+      sheets: performance.getEntriesByType('resource').filter(r => /balls-/.test(r.name)).length });
+  })));
+}
 
+// Loaded, turned and turned back, the whole board and both labels are on
+// the screen at zoom 1, drawn for the device's pixels, upright across the
+// full width, on its side as large as fits; the page fetched the one sheet
+// it draws from. Upright, a tap and a tap on the neighbour swap. Then a
+// finger's drag and the menus on the last shape.
+async function phones(browser, url) {
+  let context, page;
+  for (const [width, height, deviceScaleFactor] of SHAPES) {
+    await context?.close();
+    context = await browser.newContext({ locale: 'ru-RU', viewport: { width, height }, deviceScaleFactor, hasTouch: true, isMobile: true });
+    page = await open(context, url);
+    await drawn(page);
+    for (const [w, h, when] of [[width, height, 'loaded'], [height, width, 'turned'], [width, height, 'turned back']]) {
+      if (when !== 'loaded') await page.setViewportSize({ width: w, height: h });
+      const seen = await onScreen(page, w);
+      expect(seen.outside === 0 && seen.scale === 1 && seen.sideways <= 0 && Math.abs(seen.pixels - 1) < 0.002 &&
+        Math.abs((w < h ? seen.across : Math.max(seen.across, seen.down)) - 1) < 0.01 && (when !== 'loaded' || seen.sheets === 1),
+      `${w} x ${h} at ${deviceScaleFactor}, ${when}: the whole window on the screen, ${w < h ? 'across it' : 'filling it'}, at zoom 1`,
+      JSON.stringify(seen));
+    }
+    if (width > height) continue;
+    const s = await state(page);
+    for (const cell of [s.HintFrom, s.HintTo]) {
+      const at = await cellPoint(page, cell);
+      await page.touchscreen.tap(at.x, at.y);
+    }
+    await quiet(page);
+    expect((await state(page)).Score > s.Score, `${width} x ${height}: a tap and a tap on its neighbour swap`);
+  }
   let s = await state(page);
-  const tap = async cell => { const at = await cellPoint(page, cell); await page.touchscreen.tap(at.x, at.y); };
-  await tap(s.HintFrom);
-  await tap(s.HintTo);
-  await quiet(page);
-  const score = (await state(page)).Score;
-  expect(score > s.Score, 'a tap and a tap on its neighbour swap', `${s.Score} -> ${score}`);
-
-  s = await state(page);
   const cdp = await context.newCDPSession(page);
   const [from, to] = [await cellPoint(page, s.HintFrom), await cellPoint(page, s.HintTo)];
   const touch = (type, at) => cdp.send('Input.dispatchTouchEvent', { type, touchPoints: at ? [{ x: at.x, y: at.y }] : [] });
@@ -184,11 +238,8 @@ async function phone(browser, url) {
   for (const caption of ['Настройки', 'Количество цветов', '8 цветов']) {
     await page.locator('.menubar button', { hasText: caption }).tap({ timeout: WAIT_MS });
   }
-  expect((await state(page)).ColorCount === 8, 'the menus work by touch');
-
-  await page.setViewportSize({ width: 360, height: 640 });
-  await page.waitForFunction(() => Math.abs(document.querySelector('.board').width - 2 * 600 * innerWidth / 611) <= 1, null, { timeout: WAIT_MS });
-  expect(true, 'upright, the window takes the whole width and the board redraws for it');
+  s = await state(page);
+  expect(s.ColorCount === 8, 'the menus work by touch');
   await context.close();
 }
 
@@ -217,7 +268,7 @@ try {
   expect(!inlineRan, 'the content policy is in force: no inline script');
   await screenReader(first);
   await context.close();
-  await phone(browser, server.url);
+  await phones(browser, server.url);
   await installAndNewBuild();
   expect(problems.length === 0, 'no error and no content-policy violation in the console', problems.join('\n'));
   console.log(`passed in Chromium ${browser.version()}`);

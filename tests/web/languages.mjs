@@ -117,7 +117,7 @@ function missingGlyphs(shown) {
 }
 
 async function play(d) {
-  await d.waitFor(() => performance.getEntriesByName('zorbel-board-drawn').length > 0);
+  await d.waitFor(() => performance.getEntriesByName('zorbel-ready').length > 0);
   const s = await d.evaluate(() => globalThis.zorbelState());
   const box = await d.evaluate(() => document.querySelector('.board').getBoundingClientRect().toJSON());
   for (const i of [s.HintFrom, s.HintTo]) {

@@ -82,7 +82,7 @@ export async function labels(d) {
 
 export async function drawn(d, url) {
   await d.load(url);
-  await d.waitFor(() => performance.getEntriesByName('zorbel-board-drawn').length > 0);
+  await d.waitFor(() => performance.getEntriesByName('zorbel-ready').length > 0);
 }
 
 export async function scenario(d, url) {
