@@ -23,6 +23,23 @@ constexpr int kLabelHeight = 19;
 // The window whose menu loop the keyboard hook watches; there is one.
 MainWindow* hookOwner = nullptr;
 
+// Drop-down menus are windows of this class, in Windows and in Wine alike.
+constexpr wchar_t kMenuWindowClass[] = L"#32768";
+
+BOOL CALLBACK FindShownMenu(HWND hwnd, LPARAM found) {
+    wchar_t name[8] = L"";
+    GetClassNameW(hwnd, name, 8);
+    if (lstrcmpW(name, kMenuWindowClass) != 0 || !IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+bool DropDownShown() {
+    bool found = false;
+    EnumThreadWindows(GetCurrentThreadId(), FindShownMenu, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 }  // namespace
 
 MainWindow::~MainWindow() {
@@ -118,8 +135,8 @@ bool MainWindow::TakeKey(MSG& msg) {
 // itself. While no drop-down is open, Escape is the window's.
 LRESULT CALLBACK MainWindow::MenuKeys(int code, WPARAM w, LPARAM l) {
     const auto* msg = reinterpret_cast<const MSG*>(l);
-    if (code == MSGF_MENU && hookOwner != nullptr && hookOwner->openPopups_ == 0 && msg->message == WM_KEYDOWN &&
-        msg->wParam == VK_ESCAPE) {
+    if (code == MSGF_MENU && hookOwner != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE &&
+        !DropDownShown()) {
         EndMenu();
         PostMessageW(hookOwner->hwnd_, WM_CLOSE, 0, 0);
         return 1;
@@ -154,10 +171,6 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
             return reinterpret_cast<LRESULT>(labelGround_);
         }
         case WM_SETFOCUS: SetFocus(board_.hwnd()); return 0;
-        case WM_ENTERMENULOOP:
-        case WM_EXITMENULOOP: openPopups_ = 0; return 0;
-        case WM_INITMENUPOPUP: ++openPopups_; return 0;
-        case WM_UNINITMENUPOPUP: --openPopups_; return 0;
         case WM_DPICHANGED: {
             const auto* suggested = reinterpret_cast<const RECT*>(l);
             SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,

@@ -77,7 +77,6 @@ private:
     HFONT font_ = nullptr;
     HBRUSH labelGround_ = nullptr;
     HHOOK menuHook_ = nullptr;
-    int openPopups_ = 0;  // drop-downs open while the menu bar has the keyboard
 };
 
 }  // namespace zorbel::win
