@@ -46,7 +46,7 @@ if ! locale -a 2>/dev/null | grep -qix "${locale/UTF-8/utf8}"; then
     export LOCPATH=$work/locales
 fi
 bash "$wine_sh" "$work/prefix" --boot >"$work/wine.log" 2>&1
-ZORBEL_WINE_LANG=$locale bash "$wine_sh" "$work/prefix" "$exe" >>"$work/wine.log" 2>&1 &
+LC_ALL=$locale LANG=$locale bash "$wine_sh" "$work/prefix" "$exe" >>"$work/wine.log" 2>&1 &
 win=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "^${CAPTION}\$" | head -n1) || true
 [[ -n "$win" ]] || { echo "the game window did not appear" >&2; cat "$work/wine.log" >&2; exit 1; }
 
