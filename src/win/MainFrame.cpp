@@ -20,26 +20,6 @@ constexpr int kExpLabelLeft = 165;
 constexpr int kLabelWidth = 139;
 constexpr int kLabelHeight = 19;
 
-// The window whose menu loop the keyboard hook watches; there is one.
-MainWindow* hookOwner = nullptr;
-
-// Drop-down menus are windows of this class, in Windows and in Wine alike.
-constexpr wchar_t kMenuWindowClass[] = L"#32768";
-
-BOOL CALLBACK FindShownMenu(HWND hwnd, LPARAM found) {
-    wchar_t name[8] = L"";
-    GetClassNameW(hwnd, name, 8);
-    if (lstrcmpW(name, kMenuWindowClass) != 0 || !IsWindowVisible(hwnd)) return TRUE;
-    *reinterpret_cast<bool*>(found) = true;
-    return FALSE;
-}
-
-bool DropDownShown() {
-    bool found = false;
-    EnumThreadWindows(GetCurrentThreadId(), FindShownMenu, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
-
 }  // namespace
 
 MainWindow::~MainWindow() {
@@ -72,8 +52,7 @@ bool MainWindow::Open(int show) {
     }
     Layout(GetDpiForWindow(hwnd_));
     Form_Load();
-    hookOwner = this;
-    menuHook_ = SetWindowsHookExW(WH_MSGFILTER, MenuKeys, nullptr, GetCurrentThreadId());
+    WatchMenuKeys();
     ShowWindow(hwnd_, show);
     SetFocus(board_.hwnd());
     return true;
@@ -121,29 +100,6 @@ void MainWindow::Close() {
     DestroyWindow(hwnd_);
 }
 
-bool MainWindow::TakeKey(MSG& msg) {
-    if (hwnd_ == nullptr || (msg.hwnd != hwnd_ && !IsChild(hwnd_, msg.hwnd))) return false;
-    // Escape closes the game at its first press, whatever else is held.
-    if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && msg.wParam == VK_ESCAPE) {
-        Close();
-        return true;
-    }
-    return TranslateAcceleratorW(hwnd_, menus_.accelerators(), &msg) != 0;
-}
-
-// After Alt or F10 the menu bar has the keyboard, and would take Escape for
-// itself. While no drop-down is open, Escape is the window's.
-LRESULT CALLBACK MainWindow::MenuKeys(int code, WPARAM w, LPARAM l) {
-    const auto* msg = reinterpret_cast<const MSG*>(l);
-    if (code == MSGF_MENU && hookOwner != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE &&
-        !DropDownShown()) {
-        EndMenu();
-        PostMessageW(hookOwner->hwnd_, WM_CLOSE, 0, 0);
-        return 1;
-    }
-    return CallNextHookEx(nullptr, code, w, l);
-}
-
 LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
         auto* created = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
@@ -182,7 +138,6 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         case WM_DESTROY:
             if (menuHook_ != nullptr) UnhookWindowsHookEx(menuHook_);
             menuHook_ = nullptr;
-            hookOwner = nullptr;
             hwnd_ = nullptr;
             PostQuitMessage(0);
             return 0;
