@@ -1,7 +1,5 @@
 #include "win/BoardView.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 
 #include "common/CellName.h"

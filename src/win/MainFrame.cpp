@@ -94,9 +94,8 @@ void MainWindow::FitClient() {
 // Closing, by any way, ends the game between two ticks: nothing is saved
 // and nothing asked.
 void MainWindow::Close() {
-    KillTimer(hwnd_, 1);
-    KillTimer(hwnd_, 2);
-    timers_ = {};
+    SetTimerEnabled(Timer::Main, false);
+    SetTimerEnabled(Timer::Auto, false);
     DestroyWindow(hwnd_);
 }
 
