@@ -31,7 +31,7 @@ HWND BoardView::Create(HWND parent) {
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = Proc;
     wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = kBoardClass;
     RegisterClassExW(&wc);
     hwnd_ = CreateWindowExW(0, kBoardClass, nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent, nullptr,

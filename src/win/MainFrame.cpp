@@ -34,7 +34,7 @@ bool MainWindow::Open(int show) {
     wc.lpfnWndProc = Proc;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ZORBEL_ICON));
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = CreateSolidBrush(kBackground);
     wc.lpszClassName = kWindowClass;
     if (RegisterClassExW(&wc) == 0) return false;

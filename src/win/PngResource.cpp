@@ -35,7 +35,7 @@ private:
 Pixels DecodePngResource(int id) {
     Pixels out;
     HMODULE self = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(self, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    HRSRC found = FindResourceW(self, MAKEINTRESOURCEW(id), RT_RCDATA);
     HGLOBAL loaded = found != nullptr ? LoadResource(self, found) : nullptr;
     auto* bytes = loaded != nullptr ? static_cast<BYTE*>(LockResource(loaded)) : nullptr;
     if (bytes == nullptr) return out;
