@@ -52,7 +52,7 @@ bool MainWindow::Open(int show) {
     }
     Layout(GetDpiForWindow(hwnd_));
     Form_Load();
-    WatchMenuKeys();
+    WatchMenuKeys(true);
     ShowWindow(hwnd_, show);
     SetFocus(board_.hwnd());
     return true;
@@ -135,8 +135,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
         }
         case WM_CLOSE: Close(); return 0;
         case WM_DESTROY:
-            if (menuHook_ != nullptr) UnhookWindowsHookEx(menuHook_);
-            menuHook_ = nullptr;
+            WatchMenuKeys(false);
             hwnd_ = nullptr;
             PostQuitMessage(0);
             return 0;

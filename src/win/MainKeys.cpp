@@ -28,9 +28,10 @@ bool DropDownShown() {
 
 }  // namespace
 
-void MainWindow::WatchMenuKeys() {
-    hookOwner = this;
-    menuHook_ = SetWindowsHookExW(WH_MSGFILTER, MenuKeys, nullptr, GetCurrentThreadId());
+void MainWindow::WatchMenuKeys(bool on) {
+    if (menuHook_ != nullptr) UnhookWindowsHookEx(menuHook_);
+    menuHook_ = on ? SetWindowsHookExW(WH_MSGFILTER, MenuKeys, nullptr, GetCurrentThreadId()) : nullptr;
+    hookOwner = on ? this : nullptr;
 }
 
 bool MainWindow::TakeKey(MSG& msg) {

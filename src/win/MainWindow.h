@@ -50,7 +50,7 @@ private:
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK MenuKeys(int code, WPARAM w, LPARAM l);
-    void WatchMenuKeys();
+    void WatchMenuKeys(bool on);
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
     void Form_Load();
     void Layout(UINT dpi);
