@@ -1,14 +1,19 @@
-// The main window as Windows sees it: its class, its messages, its size at
-// each screen density, and the keys that act before any other part does.
+// The main window as Windows sees it: its class, its messages and its size
+// at each screen density.
 #include "win/MainWindow.h"
 
 #include "engine/Engine.h"
 #include "win/LabelFont.h"
 #include "win/Resources.h"
 
+// Captions are marked for Qt's lupdate, as in the rest of the game.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace zorbel::win {
 
 namespace {
+
+const char* const kCaption = QT_TRANSLATE_NOOP("Window", "Зорбель");
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 const COLORREF kBackground = RGB(192, 192, 255);
@@ -40,7 +45,7 @@ bool MainWindow::Open(int show) {
     if (RegisterClassExW(&wc) == 0) return false;
     labelGround_ = CreateSolidBrush(kLabelBackground);
 
-    const std::wstring& title = texts_.Wide("Window", "Зорбель");
+    const std::wstring& title = texts_.Wide("Window", kCaption);
     if (CreateWindowExW(0, kWindowClass, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, kClientWidth,
                         kClientHeight, nullptr, menus_.Build(texts_), instance, this) == nullptr) {
         return false;
@@ -63,13 +68,14 @@ void MainWindow::Layout(UINT dpi) {
     dpi_ = dpi;
     auto scaled = [dpi](int v) { return MulDiv(v, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI); };
     board_.Place(dpi, scaled(kMargin), scaled(kMargin));
-    if (font_ != nullptr) DeleteObject(font_);
+    HFONT previous = font_;
     font_ = LabelFont(dpi, texts_.language());
     for (std::size_t k = 0; k < labelWindows_.size(); ++k) {
         MoveWindow(labelWindows_[k], scaled(k == 0 ? kMargin : kExpLabelLeft), scaled(kLabelTop), scaled(kLabelWidth),
                    scaled(kLabelHeight), TRUE);
         SendMessageW(labelWindows_[k], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
     }
+    if (previous != nullptr) DeleteObject(previous);  // once no label uses it
     RECT frame{0, 0, scaled(kClientWidth), scaled(kClientHeight)};
     AdjustWindowRectExForDpi(&frame, kStyle, TRUE, 0, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
