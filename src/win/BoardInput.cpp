@@ -85,7 +85,9 @@ LRESULT BoardView::Handle(UINT message, WPARAM w, LPARAM l) {
             break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            if (cursor_.cell() != 0) Announce(message == WM_SETFOCUS ? EVENT_OBJECT_FOCUS : EVENT_OBJECT_STATECHANGE, cursor_.cell());
+            // The cursor's cell gains or loses the focus with the board.
+            if (cursor_.cell() == 0) return 0;
+            Announce(message == WM_SETFOCUS ? EVENT_OBJECT_FOCUS : EVENT_OBJECT_STATECHANGE, cursor_.cell());
             return 0;
         case WM_GETOBJECT:
             if (static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT)) {

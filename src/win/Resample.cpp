@@ -40,7 +40,9 @@ void Pass(const std::uint32_t* in, std::uint32_t* out, int count, const std::vec
                 for (int c = 0; c < 3; ++c) sum[c] += spans[k].weights[w] * ((p >> (8 * c)) & 0xFF);
             }
             std::uint32_t q = 0xFF000000;
-            for (int c = 0; c < 3; ++c) q |= static_cast<std::uint32_t>(std::clamp(sum[c] + 0.5, 0.0, 255.0)) << (8 * c);
+            for (int c = 0; c < 3; ++c) {
+                q |= static_cast<std::uint32_t>(std::clamp(sum[c] + 0.5, 0.0, 255.0)) << (8 * c);
+            }
             out[line * outStride + static_cast<int>(k) * pitch] = q;
         }
     }
