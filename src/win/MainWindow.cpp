@@ -19,7 +19,8 @@ MainWindow::MainWindow(const Texts& texts, std::uint64_t seed)
       rnd_(seed),
       game_(rnd_, *this),
       labelWords_{texts.Utf8("Labels", kRussianLabels.moves.data()),
-                  texts.Utf8("Labels", kRussianLabels.noMoves.data()), texts.Utf8("Labels", kRussianLabels.score.data()),
+                  texts.Utf8("Labels", kRussianLabels.noMoves.data()),
+                  texts.Utf8("Labels", kRussianLabels.score.data()),
                   texts.Utf8("Labels", kRussianLabels.scoreCapped.data())},
       labels_{View(labelWords_[0]), View(labelWords_[1]), View(labelWords_[2]), View(labelWords_[3])},
       board_(game_, texts, *this) {
