@@ -6,6 +6,8 @@
 #   wine.sh PREFIX --end       ends the prefix's wineserver and removes it
 #   wine.sh PREFIX PROGRAM...  runs PROGRAM in PREFIX with its exit status
 #
+# ZORBEL_WINE_LANG, when set, is the locale Wine takes the user's languages
+# from (LC_ALL and LANG for Wine alone), whatever this shell's own.
 # Exit status 77 (skipped) when Wine is not installed or PREFIX was never made.
 set -uo pipefail
 readonly SKIP=77
@@ -30,6 +32,9 @@ case ${1:-} in
     ;;
 *)
     [[ -f "$prefix/system.reg" ]] || { echo "SKIP: no Wine prefix at $prefix" >&2; exit "$SKIP"; }
+    if [[ -n "${ZORBEL_WINE_LANG:-}" ]]; then
+        exec env LC_ALL="$ZORBEL_WINE_LANG" LANG="$ZORBEL_WINE_LANG" wine "$@"
+    fi
     exec wine "$@"
     ;;
 esac
