@@ -21,6 +21,8 @@ readonly AUTO_MOVES=3                     # board changes that show automatic pl
 readonly MOVES_WORD_RU='Ходов' SCORE_WORD_RU='Счёт'
 readonly -a NAMES_RU=(пусто красный жёлтый зелёный голубой синий пурпурный 'слоновая кость' оранжевый)
 readonly -a NAMES_EN=(empty red yellow green cyan blue magenta ivory orange)
+readonly MENU_POINTS=8 MENU_TITLES_W=400  # the menu font; where the two titles lie at 200 %
+readonly SOFTEN=0x2 TITLE_MATCH=0.9      # blur, and the normalized correlation of a word found
 SCREEN=1600x1200x24  # room for the window at 200 %
 
 # A prefix of the run's own, so that its wineserver, and with it the game's
@@ -264,6 +266,15 @@ front_checks() {
     screenshot && [[ "$(board_signature)" == "$last" ]] || fail "the board still changes after F2 ended automatic play"
     log "automatic play: $changes moves seen, score kept at $s2, ended by F2"
 
+    # Focus follows the keyboard's cursor onto a cell (drawn over the cell's
+    # picture, so this comes last).
+    xdotool key Right
+    probe "$prefix"
+    local focus
+    focus=$(sed -n 's/^focus //p' <<<"$probe_out")
+    [[ "$probe_out" == *"|cell $focus"* || "$probe_out" == *": cell $focus"* ]] ||
+        fail "MSAA: after an arrow key the focus is '$focus', not a cell"
+
     english_at_200
 }
 
@@ -304,6 +315,23 @@ english_at_200() {
         decode_board && break
         (( $(now_ms) < deadline )) || { fail "English at 200 %: cells $unknown_cells are no pictures of the 2x sheet"; break; }
         sleep 0.1
+    done
+
+    # The menu bar's titles, against the words drawn in the font Wine gives
+    # menus (Tahoma's stand-in, 8 points), both softened a little so that a
+    # pixel's difference in where a letter falls does not count.
+    local font word best bar=$((wh - SCALE * CLIENT_H))
+    font=$(fc-match -f '%{file}' Tahoma)
+    convert "$work/shot-2x.png" -crop "${MENU_TITLES_W}x${bar}+$wx+$wy" +repage -colorspace gray -blur "$SOFTEN" "$work/menubar.png"
+    for word in Game Settings Игра; do
+        convert -density "$HIGH_DPI" -font "$font" -pointsize "$MENU_POINTS" -background white -fill black label:"$word" \
+            -colorspace gray -blur "$SOFTEN" "$work/word.png"
+        best=$(compare -dissimilarity-threshold 1 -metric NCC -subimage-search "$work/menubar.png" "$work/word.png" null: 2>&1 | cut -d' ' -f1)
+        if [[ $word == Игра ]]; then
+            awk -v s="$best" -v m="$TITLE_MATCH" 'BEGIN {exit !(s < m)}' || fail "English at 200 %: the Russian title '$word' is in the menu bar ($best)"
+        else
+            awk -v s="$best" -v m="$TITLE_MATCH" 'BEGIN {exit !(s >= m)}' || fail "English at 200 %: no menu title '$word' in the menu bar (best match $best)"
+        fi
     done
 
     probe "$p"
