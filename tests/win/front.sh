@@ -8,7 +8,7 @@
 # (msaa_probe.exe) and ZORBEL_SHEETS (the folder of the painter's sheets).
 
 win_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in wine wineserver localedef; do
+for tool in wine wineserver localedef fc-match compare; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed" >&2; exit "$SKIP"; }
 done
 [[ -f "${ZORBEL_WINE_PREFIX:-}/system.reg" ]] ||
@@ -26,11 +26,11 @@ readonly SOFTEN=0x2 TITLE_MATCH=0.9      # blur, and the normalized correlation 
 SCREEN=1600x1200x24  # room for the window at 200 %
 
 # A prefix of the run's own, so that its wineserver, and with it the game's
-# one-copy lock, is apart from any other test's: the fixture's files linked,
-# its registry copied, which Wine rewrites.
+# one-copy lock, is apart from any other test's: the fixture's files linked
+# where they can be (one file system), its registry copied, which Wine rewrites.
 prefixes=()
 own_prefix() {
-    cp -al "$ZORBEL_WINE_PREFIX" "$1" || return 1
+    cp -al "$ZORBEL_WINE_PREFIX" "$1" 2>/dev/null || { rm -rf "$1" && cp -a "$ZORBEL_WINE_PREFIX" "$1"; } || return 1
     local f
     for f in "$1"/*.reg; do cp --remove-destination "$ZORBEL_WINE_PREFIX/${f##*/}" "$f" || return 1; done
     prefixes+=("$1")
