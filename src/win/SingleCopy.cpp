@@ -25,6 +25,12 @@ void SingleCopy::RaiseFirst() {
         if (HWND first = FindWindowW(kWindowClass, nullptr); first != nullptr) {
             if (IsIconic(first)) ShowWindow(first, SW_RESTORE);
             SetForegroundWindow(first);
+            // Windows may refuse the foreground to a program just started, and
+            // Wine without a window manager does not restack for it: passing
+            // through the topmost band lifts the window above the others anyway.
+            constexpr UINT kKeepPlace = SWP_NOMOVE | SWP_NOSIZE;
+            SetWindowPos(first, HWND_TOPMOST, 0, 0, 0, 0, kKeepPlace);
+            SetWindowPos(first, HWND_NOTOPMOST, 0, 0, 0, 0, kKeepPlace);
             return;
         }
         Sleep(kWaitStepMs);
