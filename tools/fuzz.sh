@@ -12,7 +12,7 @@
 # give that file to build-fuzz/tests/fuzz/zorbel_fuzz to replay it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/deps.sh
+bash tools/deps.sh play test
 build="${BUILD_DIR:-build-fuzz}"
 runs="${FUZZ_RUNS:-8000}"
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -3,7 +3,7 @@
 # and serves it on http://127.0.0.1:${PORT:-8000}/ until stopped.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/deps.sh
+bash tools/deps.sh play web
 bash tools/build-web.sh
 port="${PORT:-8000}"
 echo "Зорбель: http://127.0.0.1:$port/"

@@ -4,7 +4,7 @@
 # SKIP_LABEL leaves out the tests of one ctest label (e.g. browser).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/deps.sh
+bash tools/deps.sh play web win test
 build="${BUILD_DIR:-build}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)"
