@@ -13,6 +13,7 @@ if [ -z "${HOST_BUILD:-}" ]; then
   cmake -S . -B "$host" -DCMAKE_BUILD_TYPE=Release -DZORBEL_BUILD_TESTS=OFF -DZORBEL_BUILD_BENCH=OFF >/dev/null
 fi
 cmake --build "$host" -j"$(nproc)" --target make_sprites make_icons
+# The tests are built by tools/test.sh, which asks for them (-DZORBEL_BUILD_TESTS=ON).
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=MinSizeRel \
-  -DZORBEL_MAKE_SPRITES="$(realpath "$host")/assets/make_sprites" "$@" >/dev/null
+  -DZORBEL_BUILD_TESTS=OFF -DZORBEL_BUILD_BENCH=OFF -DZORBEL_MAKE_SPRITES="$(realpath "$host")/assets/make_sprites" "$@" >/dev/null
 cmake --build build-win -j"$(nproc)"
