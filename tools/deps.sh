@@ -29,7 +29,8 @@ test=(libgtest-dev libbenchmark-dev        # GoogleTest and Google Benchmark
       chromium                             # the browser edition in Chromium (Playwright)
       firefox-esr                          # ... in Firefox (puppeteer-core, WebDriver BiDi)
       webkit2gtk-driver libwebkit2gtk-4.1-0  # ... in WebKitGTK's MiniBrowser (selenium-webdriver)
-      locales                              # the sources the browsers' languages are built from
+      locales                              # the sources the browsers' and Wine's languages are built from
+      googletest                           # GoogleTest's sources, cross-built for the Windows suites
       wine64 wine)                         # the Windows edition and its suites, run under Wine
 # Debian's Node.js and npm drive the browsers, unless a Node.js with its own npm is installed.
 command -v npm >/dev/null || test+=(nodejs npm)

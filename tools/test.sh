@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test.
 # BUILD_DIR and extra CMake arguments (e.g. sanitizer flags) may be given;
-# SKIP_LABEL leaves out the tests of one ctest label (e.g. browser).
+# SKIP_LABEL leaves out the tests of some ctest labels (a regular expression,
+# e.g. 'browser|win').
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/deps.sh play web win test
@@ -12,3 +13,10 @@ cmake --build "$build" -j"$(nproc)"
 # from this build's ctest, which must run them all.
 HOST_BUILD="$build" bash tools/build-web.sh
 ZORBEL_WEB_REQUIRED=1 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" ${SKIP_LABEL:+--label-exclude "$SKIP_LABEL"}
+# The Windows edition and the core suites, cross-built with this build's
+# painter and run under Wine, unless their label is left out.
+case "${SKIP_LABEL:-}" in
+  *win*) ;;
+  *) HOST_BUILD="$build" bash tools/build-win.sh -DZORBEL_BUILD_TESTS=ON -DZORBEL_BUILD_BENCH=ON
+     ctest --test-dir build-win --output-on-failure ;;
+esac

@@ -1,13 +1,14 @@
 # Sourced by the scripts that run the game in a real X session.
 #
-# start_xvfb WORK TIMEOUT: starts a private Xvfb and exports DISPLAY. The
+# start_xvfb WORK TIMEOUT [SCREEN]: starts a private Xvfb and exports DISPLAY,
+# its screen SCREEN (default 1024x768x24). The
 # server picks a free display itself (-displayfd) and names it once it is
 # ready, so there is neither a guessed number nor a race with other runs.
 # Sets xvfb_pid; returns 1, with the server's log in WORK/xvfb.log, when no
 # display comes up within TIMEOUT seconds.
 start_xvfb() {
-    local work=$1 timeout=$2 deadline
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    local work=$1 timeout=$2 screen=${3:-1024x768x24} deadline
+    Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset \
         3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     deadline=$(( $(date +%s) + timeout ))

@@ -14,6 +14,10 @@
 #   the build dir holds zorbel and bench/startup/bare_window (default: build)
 #   ZORBEL=/usr/games/zorbel measures that game instead, e.g. as installed
 #   by the package
+#   A Windows build (build-win: zorbel.exe and the bare Win32 window
+#   bare_window.exe) is measured under Wine, in a prefix of its own whose
+#   wineserver stays up between runs, as Windows does between programs; its
+#   CPU at rest counts the wineserver's too, which runs the timers.
 set -euo pipefail
 export LC_ALL=C.UTF-8  # xdotool matches the Cyrillic caption only under a UTF-8 locale
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -24,6 +28,15 @@ readonly TIMEOUT=20
 
 zorbel=${ZORBEL:-$build/zorbel}
 bare="$build/bench/startup/bare_window"
+caption='Зорбель'
+wine=
+if [[ -z "${ZORBEL:-}" && -e "$build/zorbel.exe" ]]; then
+    zorbel=$build/zorbel.exe
+    bare=$bare.exe
+    # Wine in the C locale speaks English to the game.
+    caption=Zorbel
+    wine=$(command -v wine) || { echo "wine is not installed" >&2; exit 1; }
+fi
 for exe in "$zorbel" "$bare"; do
     [[ -x "$exe" ]] || { echo "missing $exe; build targets zorbel and bare_window first" >&2; exit 1; }
 done
@@ -43,6 +56,7 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
     done
+    [[ -n "$wine" ]] && bash "$root/tests/win/wine.sh" "$work/prefix" --end
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -103,6 +117,15 @@ run_ns() {  # time all threads of process $1 have been on a CPU, in ns
     echo "$total"
 }
 
+# Under Wine, the wineserver of the run's prefix: it runs every program's
+# timers and messages, so its time at rest is shown beside the program's.
+our_wineserver() {
+    local p
+    for p in $(pgrep -u "$(id -u)" wineserver); do
+        tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && echo "$p"
+    done
+}
+
 # One measurement of program $1 whose window caption is $2; sets m_start
 # (ms), m_rss (kB), m_cpu (ms, from stat) and m_sched (ms, from schedstat).
 # Runs in this shell, not a subshell, so that cleanup knows every process.
@@ -133,7 +156,7 @@ measure() {
         done
         (( ready )) || { echo "xev did not start listening" >&2; exit 1; }
         t0=$(now_ns)
-        "$exe" >/dev/null 2>&1 &
+        $wine "$exe" >/dev/null 2>&1 &
         app_pid=$!
         local mapped=0
         while read -r -t "$TIMEOUT" line <&4; do
@@ -152,7 +175,7 @@ measure() {
             { echo "$exe: the mapped window is not '$caption'" >&2; exit 1; }
     else
         t0=$(now_ns)
-        "$exe" >/dev/null 2>&1 &
+        $wine "$exe" >/dev/null 2>&1 &
         app_pid=$!
         # `xdotool search --sync` retries only twice a second, too coarse to
         # time a start-up; a tight poll of a few ms per round is not.
@@ -168,40 +191,50 @@ measure() {
     local rss
     rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$app_pid/status")
 
-    local c0 c1 s0 s1
+    local c0 c1 s0 s1 server= w0=0 w1=0
+    [[ -n "$wine" ]] && server=$(our_wineserver)
     c0=$(cpu_ticks "$app_pid")
     s0=$(run_ns "$app_pid")
+    [[ -n "$server" ]] && w0=$(run_ns "$server")
     sleep "$idle_s"  # the measured interval itself: the program is left alone
     c1=$(cpu_ticks "$app_pid")
     s1=$(run_ns "$app_pid")
+    [[ -n "$server" ]] && w1=$(run_ns "$server")
     kill -0 "$app_pid" 2>/dev/null || { echo "$exe ended while at rest" >&2; exit 1; }
     stop_all
     m_start=$(( (t1 - t0) / 1000000 ))
     m_rss=$rss
     m_cpu=$(( (c1 - c0) * 1000 / clk_tck ))
     m_sched=$(awk "BEGIN {printf \"%.2f\", ($s1 - $s0) / 1e6}")
+    m_server=$(awk "BEGIN {printf \"%.2f\", ($w1 - $w0) / 1e6}")
 }
 
 median() { printf '%s\n' "$@" | sort -g | awk '{a[NR] = $1} END {
     if (NR % 2) print a[(NR + 1) / 2]; else print (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 
-declare -a z_start z_rss z_cpu z_sched b_start b_rss b_cpu b_sched
+if [[ -n "$wine" ]]; then
+    export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
+    bash "$root/tests/win/wine.sh" "$WINEPREFIX" --boot >/dev/null 2>&1 || { echo "cannot make a Wine prefix" >&2; exit 1; }
+    wineserver -p
+fi
+
+declare -a z_start z_rss z_cpu z_sched z_server b_start b_rss b_cpu b_sched b_server
 echo "measuring $runs runs of ${idle_s}s at rest each, for zorbel and bare_window ..." >&2
 for ((k = 1; k <= runs; k++)); do
     # Alternate the order so neither program always runs on a warmer cache.
     if (( k % 2 )); then order="z b"; else order="b z"; fi
     for who in $order; do
         if [[ $who == z ]]; then
-            measure "$zorbel" 'Зорбель'
-            z_start+=("$m_start"); z_rss+=("$m_rss"); z_cpu+=("$m_cpu"); z_sched+=("$m_sched")
+            measure "$zorbel" "$caption"
+            z_start+=("$m_start"); z_rss+=("$m_rss"); z_cpu+=("$m_cpu"); z_sched+=("$m_sched"); z_server+=("$m_server")
             name=zorbel
         else
             measure "$bare" 'bare_window'
-            b_start+=("$m_start"); b_rss+=("$m_rss"); b_cpu+=("$m_cpu"); b_sched+=("$m_sched")
+            b_start+=("$m_start"); b_rss+=("$m_rss"); b_cpu+=("$m_cpu"); b_sched+=("$m_sched"); b_server+=("$m_server")
             name=bare_window
         fi
-        printf '  run %d %-11s start-up %4d ms, RSS %6d kB, at rest %3d ms (stat) %6.2f ms (schedstat)\n' \
-            "$k" "$name" "$m_start" "$m_rss" "$m_cpu" "$m_sched" >&2
+        printf '  run %d %-11s start-up %4d ms, RSS %6d kB, at rest %3d ms (stat) %6.2f ms (schedstat)%s\n' \
+            "$k" "$name" "$m_start" "$m_rss" "$m_cpu" "$m_sched" "${wine:+, wineserver $m_server ms}" >&2
     done
 done
 
@@ -226,3 +259,6 @@ printf '%-28s %12s %12s %10s  %s\n' "CPU in ${idle_s} s at rest (ms, stat)" "$zc
     "< 10 ms: $(verdict "$zc < 10")"
 printf '%-28s %12s %12s %10s  %s\n' "CPU in ${idle_s} s at rest (ms, sched)" "$zk" "$bk" "" \
     "< 10 ms: $(verdict "$zk < 10")"
+if [[ -n "$wine" ]]; then
+    printf '%-28s %12s %12s\n' "wineserver meanwhile (ms)" "$(median "${z_server[@]}")" "$(median "${b_server[@]}")"
+fi

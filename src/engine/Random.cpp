@@ -21,8 +21,10 @@ std::uint64_t TimeOfDaySeed() {
     using namespace std::chrono;
     const auto now = system_clock::now();
     const std::time_t t = system_clock::to_time_t(now);
+    // std::localtime is the one spelling every platform has; the game reads
+    // the clock once, at start-up, on its only thread.
     std::tm local{};
-    localtime_r(&t, &local);
+    if (const std::tm* now_local = std::localtime(&t)) local = *now_local;
     const auto micros = duration_cast<microseconds>(now.time_since_epoch()).count() % 1000000;
     const auto secondsSinceMidnight = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
     return static_cast<std::uint64_t>(secondsSinceMidnight) * 1000000u + static_cast<std::uint64_t>(micros);

@@ -5,6 +5,12 @@
 #
 # Usage: e2e.sh <path to zorbel>
 # Exit status: 0 all checks passed, 1 a check failed, 77 a tool is missing.
+#
+# Another edition of the game runs the same checks with a front file named by
+# ZORBEL_E2E_FRONT, sourced once the helpers below are defined. It may set
+# `run` (the command that starts the game), SCREEN (the X screen), replace
+# client_area (where the client area lies), and define front_checks (run
+# after F2, with every helper at hand) and front_cleanup.
 set -uo pipefail
 
 readonly SKIP=77
@@ -36,6 +42,7 @@ failures=0
 cleanup() {
     local pid
     for pid in "${game_pids[@]}"; do kill -KILL "$pid" 2>/dev/null; done
+    declare -F front_cleanup >/dev/null && front_cleanup
     if [[ -n "$xvfb_pid" ]]; then
         kill "$xvfb_pid" 2>/dev/null
         wait "$xvfb_pid" 2>/dev/null
@@ -47,15 +54,9 @@ trap cleanup EXIT
 # shellcheck source=../support/report.sh
 source "$(dirname "${BASH_SOURCE[0]}")/../support/report.sh"
 
-# --- the X session ------------------------------------------------------
-# shellcheck source=../../tools/xvfb.sh
-source "$(dirname "$0")/../../tools/xvfb.sh"
-start_xvfb "$work" "$TIMEOUT" || die "Xvfb did not start: $(cat "$work/xvfb.log")"
-log "X display $DISPLAY"
-
 # --- helpers ------------------------------------------------------------
 launch() {  # starts the game in the background; sets $game_pid
-    "$zorbel" >>"$work/zorbel.log" 2>&1 &
+    "${run[@]}" >>"$work/zorbel.log" 2>&1 &
     game_pid=$!
     game_pids+=("$game_pid")
 }
@@ -158,6 +159,39 @@ focus_game() {
     xdotool windowfocus --sync "$win" 2>/dev/null || xdotool windowfocus "$win"
 }
 
+run=("$zorbel")
+SCREEN=1024x768x24
+
+# Sets win_x, win_y, win_w, win_h from the X window $win; ox, oy (the client
+# area's top left on the screen) and menu_y (a row through the menu bar).
+client_area() {
+    local info
+    info=$(xwininfo -id "$win")
+    win_w=$(awk '/^ *Width:/ {print $2}' <<<"$info")
+    win_h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+    win_x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    win_y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    log "window geometry ${win_w}x${win_h}+${win_x}+${win_y}"
+    (( win_w == CLIENT_W )) || fail "window is $win_w pixels wide, the client area must be $CLIENT_W"
+    (( win_h >= CLIENT_H )) || die "window is $win_h pixels high, less than the client area's $CLIENT_H"
+    # Everything above the client area is the menu bar.
+    ox=$win_x
+    oy=$(( win_y + win_h - CLIENT_H ))
+    menu_y=$(( win_y + (win_h - CLIENT_H) / 2 ))
+    log "client area origin $ox,$oy (menu bar $((win_h - CLIENT_H)) pixels)"
+}
+
+if [[ -n "${ZORBEL_E2E_FRONT:-}" ]]; then
+    # shellcheck source=/dev/null
+    source "$ZORBEL_E2E_FRONT"
+fi
+
+# --- the X session ------------------------------------------------------
+# shellcheck source=../../tools/xvfb.sh
+source "$(dirname "$0")/../../tools/xvfb.sh"
+start_xvfb "$work" "$TIMEOUT" "$SCREEN" || die "Xvfb did not start: $(cat "$work/xvfb.log")"
+log "X display $DISPLAY"
+
 # --- 1. the window appears with its caption and client size ------------
 launch
 first_pid=$game_pid
@@ -166,19 +200,7 @@ log "window $win of process $first_pid"
 
 name=$(xdotool getwindowname "$win")
 [[ "$name" == "$CAPTION" ]] || fail "caption is '$name', not '$CAPTION'"
-
-info=$(xwininfo -id "$win")
-win_w=$(awk '/^ *Width:/ {print $2}' <<<"$info")
-win_h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
-win_x=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
-win_y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
-log "window geometry ${win_w}x${win_h}+${win_x}+${win_y}"
-(( win_w == CLIENT_W )) || fail "window is $win_w pixels wide, the client area must be $CLIENT_W"
-(( win_h >= CLIENT_H )) || die "window is $win_h pixels high, less than the client area's $CLIENT_H"
-# Everything above the client area is the menu bar.
-ox=$win_x
-oy=$(( win_y + win_h - CLIENT_H ))
-log "client area origin $ox,$oy (menu bar $((win_h - CLIENT_H)) pixels)"
+client_area
 
 settled_screenshot || die "the board never held still"
 start_board=("${cell_hash[@]}")
@@ -266,6 +288,13 @@ else
 fi
 dealt_board=$(board_signature)
 
+if declare -F front_checks >/dev/null; then
+    front_checks
+    # They leave a fresh board behind, unselected.
+    settled_screenshot || die "the board never held still after the front's checks"
+    dealt_board=$(board_signature)
+fi
+
 # --- 4. a second copy leaves at once; the first keeps running ----------
 # and comes to the front: another window is put over the board first.
 xmessage -geometry "$((CLIENT_W + 40))x$((CLIENT_H + 40))+$((win_x - 20))+$((win_y - 20))" \
@@ -277,7 +306,7 @@ timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name '^xmessage$' >/dev
 settled_screenshot || fail "the covered screen never held still"
 [[ "$(board_signature)" != "$dealt_board" ]] || fail "the window put over the game does not hide its board"
 start=$(now_ms)
-timeout "$TIMEOUT" "$zorbel" >>"$work/zorbel.log" 2>&1
+timeout "$TIMEOUT" "${run[@]}" >>"$work/zorbel.log" 2>&1
 second_status=$?
 elapsed=$(( $(now_ms) - start ))
 log "second copy: status $second_status after $elapsed ms"
@@ -337,7 +366,7 @@ wait_menus() {  # waits until the game shows $1 windows of its own
 }
 focus_game
 shown=$(open_menus)
-click_at $(( win_x + 15 )) $(( win_y + (win_h - CLIENT_H) / 2 ))
+click_at $(( ox + 15 )) "$menu_y"
 wait_menus $(( shown + 1 )) || fail "a click on the first menu title opened no drop-down"
 xdotool key Escape
 wait_menus "$shown" || fail "Escape did not close the drop-down"

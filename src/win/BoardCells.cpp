@@ -1,0 +1,62 @@
+// What the table and its rows tell of single cells and rows: names, states
+// and places on the screen, all asked of the board window.
+#include "win/BoardTable.h"
+
+#include "win/BoardView.h"
+
+namespace zorbel::win {
+
+namespace {
+
+RECT ScreenRect(HWND hwnd, RECT r) {
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+}  // namespace
+
+HRESULT BoardTable::CellName(Int i, BSTR* name) const {
+    *name = nullptr;
+    if (view_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    if (i == 0) return E_INVALIDARG;
+    const std::wstring text = view_->CellName(i);
+    *name = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    return S_OK;
+}
+
+HRESULT BoardTable::CellState(Int i, VARIANT* state) const {
+    if (view_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    if (i == 0) return E_INVALIDARG;
+    long bits = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
+    if (view_->state().FirstCell == i) bits |= STATE_SYSTEM_SELECTED;
+    if (FocusedCell() == i) bits |= STATE_SYSTEM_FOCUSED;
+    SetChild(state, bits);
+    return S_OK;
+}
+
+HRESULT BoardTable::CellLocation(Int i, long* left, long* top, long* width, long* height) const {
+    if (view_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    if (i == 0) return E_INVALIDARG;
+    SetLocation(ScreenRect(view_->hwnd(), view_->CellRect(i)), left, top, width, height);
+    return S_OK;
+}
+
+HRESULT BoardTable::RowLocation(Int row, long* left, long* top, long* width, long* height) const {
+    if (view_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    const Int first = static_cast<Int>((row - 1) * kColumns + 1);
+    RECT r = view_->CellRect(first);
+    r.right = view_->CellRect(static_cast<Int>(first + kColumns - 1)).right;
+    SetLocation(ScreenRect(view_->hwnd(), r), left, top, width, height);
+    return S_OK;
+}
+
+Int BoardTable::CellAt(long x, long y) const {
+    if (view_ == nullptr) return 0;
+    POINT p{x, y};
+    ScreenToClient(view_->hwnd(), &p);
+    return view_->CellAt(p.x, p.y);
+}
+
+Int BoardTable::FocusedCell() const { return view_ != nullptr && view_->HasFocus() ? view_->cursorCell() : 0; }
+
+}  // namespace zorbel::win

@@ -1,0 +1,345 @@
+# Sourced by tests/e2e/e2e.sh (ZORBEL_E2E_FRONT): its end-to-end run for the
+# Windows edition under Wine, and the checks only this edition has a way to
+# make: every cell against the painter's sheet, decoded into the board the
+# game holds; moves by clicks and by a drag with the score; the hint, eight
+# colours and automatic play; the board's MSAA table; English at 200 %.
+#
+# Environment: ZORBEL_WINE_PREFIX (made by wine.sh --boot), ZORBEL_MSAA_PROBE
+# (msaa_probe.exe) and ZORBEL_SHEETS (the folder of the painter's sheets).
+
+win_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+for tool in wine wineserver localedef fc-match compare; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed" >&2; exit "$SKIP"; }
+done
+[[ -f "${ZORBEL_WINE_PREFIX:-}/system.reg" ]] ||
+    { echo "SKIP: no Wine prefix at '${ZORBEL_WINE_PREFIX:-}'" >&2; exit "$SKIP"; }
+
+readonly HIGH_DPI=192  # the registry's LogPixels at 200 %
+readonly SCALE=2
+readonly SETTLE_TIMEOUT=$((3 * TIMEOUT))  # a cascade of ticks, then a quiet one
+readonly AUTO_MOVES=3                     # board changes that show automatic play at work
+readonly MOVES_WORD_RU='Ходов' SCORE_WORD_RU='Счёт'
+readonly -a NAMES_RU=(пусто красный жёлтый зелёный голубой синий пурпурный 'слоновая кость' оранжевый)
+readonly -a NAMES_EN=(empty red yellow green cyan blue magenta ivory orange)
+readonly MENU_POINTS=8 MENU_TITLES_W=400  # the menu font; where the two titles lie at 200 %
+readonly SOFTEN=0x2 TITLE_MATCH=0.9      # blur, and the normalized correlation of a word found
+SCREEN=1600x1200x24  # room for the window at 200 %
+
+# A prefix of the run's own, so that its wineserver, and with it the game's
+# one-copy lock, is apart from any other test's: the fixture's files linked
+# where they can be (one file system), its registry copied, which Wine rewrites.
+prefixes=()
+own_prefix() {
+    cp -al "$ZORBEL_WINE_PREFIX" "$1" 2>/dev/null || { rm -rf "$1" && cp -a "$ZORBEL_WINE_PREFIX" "$1"; } || return 1
+    local f
+    for f in "$1"/*.reg; do cp --remove-destination "$ZORBEL_WINE_PREFIX/${f##*/}" "$f" || return 1; done
+    prefixes+=("$1")
+}
+front_cleanup() {
+    local p
+    for p in "${prefixes[@]}"; do WINEPREFIX=$p wineserver -k 2>/dev/null; done
+}
+
+prefix=$work/prefix
+own_prefix "$prefix" || die "cannot copy the Wine prefix $ZORBEL_WINE_PREFIX"
+# Wine hands X the window's title in the codeset of its Unix locale, and
+# xdotool finds the window by that title: without a Russian locale on the
+# machine, the caption would reach X as question marks. One is made here.
+mkdir "$work/locale"
+localedef -i ru_RU -f UTF-8 "$work/locale/ru_RU.UTF-8" >>"$work/locale.log" 2>&1 ||
+    { echo "SKIP: cannot make a ru_RU.UTF-8 locale (Debian: locales): $(cat "$work/locale.log")" >&2; exit "$SKIP"; }
+export ZORBEL_WINE_LANG=ru_RU.UTF-8
+run=(env LOCPATH="$work/locale" bash "$win_tests/wine.sh" "$prefix" "$zorbel")
+
+# --- what the game shows ------------------------------------------------
+# picture_of[hash of a cell's pixels] = its picture number 1..24, from the
+# painter's sheet of ratio $1.
+load_sheet() {
+    local side=$((CELL * $1)) dir="$work/sheet-$1x" h f n
+    declare -gA picture_of=()
+    mkdir -p "$dir"
+    convert "$ZORBEL_SHEETS/balls-$1x.png" -crop "${side}x${side}" +repage +adjoin -depth 8 "$dir/p_%02d.rgb" || return 1
+    while read -r h f; do
+        n=${f##*_}
+        picture_of[$h]=$((10#${n%.rgb} + 1))
+    done < <(md5sum "$dir"/p_*.rgb)
+    (( ${#picture_of[@]} == 24 ))
+}
+
+# pic[1..150] and colour[1..150] from cell_hash; fails, with the cells that
+# show no picture of the sheet in $unknown_cells, when it cannot.
+decode_board() {
+    local i n unknown=()
+    pic=(0) colour=(0)
+    for ((i = 1; i <= CELLS; i++)); do
+        n=${picture_of[${cell_hash[i]}]:-0}
+        (( n > 0 )) || unknown+=("$i")
+        pic+=("$n")
+        colour+=($(( n > 0 ? (n - 1) % 8 + 1 : 0 )))
+    done
+    unknown_cells=${unknown[*]}
+    (( ${#unknown[@]} == 0 ))
+}
+
+marked_cells() {  # cells drawn with the net: selected or about to vanish
+    local i out=()
+    for ((i = 1; i <= CELLS; i++)); do (( pic[i] > 8 && pic[i] <= 16 )) && out+=("$i"); done
+    echo "${out[*]}"
+}
+
+# On the decoded board, "line": 1 when a line of three stands, else 0;
+# "moves": the game's own move count (every ball tried one step each way,
+# counted when it completes a line there), then each move "from to".
+board_awk() {
+    awk -v mode="$1" -v b="${colour[*]:1}" '
+    function line(   i, c, r) {
+        for (i = 1; i <= 150; i++) {
+            c = (i - 1) % 15 + 1; r = int((i - 1) / 15) + 1
+            if (c > 1 && c < 15 && B[i - 1] == B[i] && B[i + 1] == B[i]) return 1
+            if (r > 1 && r < 10 && B[i - 15] == B[i] && B[i + 15] == B[i]) return 1
+        }
+        return 0
+    }
+    function try(i, t,   old) {
+        old = B[t]; B[t] = B[i]; B[i] = 0
+        if (line()) { n++; found = found i " " t "\n" }
+        B[i] = B[t]; B[t] = old
+    }
+    BEGIN {
+        split(b, B, " ")
+        if (mode == "line") { print line(); exit }
+        for (i = 1; i <= 150; i++) {
+            c = (i - 1) % 15 + 1; r = int((i - 1) / 15) + 1
+            if (c > 1) try(i, i - 1)
+            if (c < 15) try(i, i + 1)
+            if (r > 1) try(i, i - 15)
+            if (r < 10) try(i, i + 15)
+        }
+        printf "%d\n%s", n, found
+    }'
+}
+
+# Screenshots until the board rests: every cell a picture of the sheet,
+# none with the net, no line of three left to settle.
+wait_quiet() {
+    local deadline=$(( $(now_ms) + SETTLE_TIMEOUT * 1000 ))
+    until screenshot && decode_board && [[ -z "$(marked_cells)" && "$(board_awk line)" == 0 ]]; do
+        (( $(now_ms) < deadline )) || return 1
+        sleep 0.1
+    done
+}
+
+# The MSAA client run in prefix $1: its lines in probe_out, the labels'
+# texts in steps_text and score_text.
+probe() {
+    probe_out=$(bash "$win_tests/wine.sh" "$1" "$ZORBEL_MSAA_PROBE" 2>>"$work/probe.log" | tr -d '\r')
+    steps_text=$(sed -n 's/^label //p' <<<"$probe_out" | sed -n 1p)
+    score_text=$(sed -n 's/^label //p' <<<"$probe_out" | sed -n 2p)
+}
+
+score() {  # the score label's number, or nothing
+    [[ "$score_text" =~ ^$SCORE_WORD_RU:\ ([0-9]+)\+?$ ]] && echo "${BASH_REMATCH[1]}"
+}
+
+# The table as the probe read it against the decoded board: 10 rows of 15
+# cells, each named by the colour it shows, with "selected" on the net and
+# "active" on the plus. $1: the table's name; the rest: the colour names.
+check_table() {
+    local board_name=$1 selected=$2 active=$3
+    shift 3
+    local -a names=("$@")
+    local r k i cell name wrong=()
+    grep -qx "table table $board_name rows 10" <<<"$probe_out" ||
+        { fail "MSAA: no table '$board_name' of 10 rows: $(head -n 3 <<<"$probe_out")"; return; }
+    for ((r = 1; r <= 10; r++)); do
+        local line
+        line=$(grep "^row $r row cells 15: " <<<"$probe_out") || { fail "MSAA: row $r is not a row of 15 cells"; continue; }
+        IFS='|' read -r -a cells <<<"${line#*: }"
+        for ((k = 1; k <= 15; k++)); do
+            i=$(( (r - 1) * 15 + k ))
+            cell=${cells[k - 1]}
+            name=${cell#cell }
+            [[ "$cell" == "cell $name" && "$name" == "${names[colour[i]]}"* ]] || { wrong+=("$i:$name"); continue; }
+            if (( pic[i] > 8 && pic[i] <= 16 )); then [[ "$name" == *"$selected"* ]] || wrong+=("$i:$name"); fi
+            if (( pic[i] > 16 )); then [[ "$name" == *"$active"* ]] || wrong+=("$i:$name"); fi
+        done
+    done
+    (( ${#wrong[@]} == 0 )) || fail "MSAA: cells named unlike their pictures: ${wrong[*]:0:5}"
+}
+
+cell_centre() { echo $(( $(cell_x "$1") + CELL / 2 )) $(( $(cell_y "$1") + CELL / 2 )); }
+
+# --- the checks -----------------------------------------------------------
+front_checks() {
+    load_sheet 1 || die "cannot read the painter's sheet in $ZORBEL_SHEETS"
+
+    # The board: the painter's pictures, the screen reader's table and the
+    # moves label all tell of one board.
+    wait_quiet || die "the dealt board never came to rest as pictures of the sheet (unknown: $unknown_cells)"
+    probe "$prefix"
+    check_table 'Игровое поле' выбран активный "${NAMES_RU[@]}"
+    local moves count
+    moves=$(board_awk moves)
+    count=$(head -n1 <<<"$moves")
+    [[ "$steps_text" == "$MOVES_WORD_RU: $count" ]] ||
+        fail "the moves label reads '$steps_text'; the board on screen has $count moves"
+    [[ -z "$(score)" ]] || fail "the score label reads '$score_text' before any move"
+    grep -q '^focus ' <<<"$probe_out" || fail "MSAA: the table tells no focus"
+    log "board: pictures of the sheet, MSAA table and '$steps_text' agree"
+
+    # A move by two clicks, and one by a drag onto the neighbour.
+    local from to before s1 s2
+    read -r from to < <(sed -n 2p <<<"$moves")
+    before=$(board_signature)
+    click_at $(cell_centre "$from")
+    click_at $(cell_centre "$to")
+    if screenshot_after_change "$before" && wait_quiet; then
+        probe "$prefix"
+        s1=$(score)
+        (( ${s1:-0} >= 3 )) || fail "after the move $from -> $to the score label reads '$score_text'"
+        log "two clicks $from, $to: '$score_text'"
+    else
+        fail "the move by clicks $from -> $to did not settle"
+    fi
+    read -r from to < <(board_awk moves | sed -n 2p)
+    before=$(board_signature)
+    xdotool mousemove --sync $(cell_centre "$from") mousedown 1 mousemove --sync $(cell_centre "$to") mouseup 1
+    if screenshot_after_change "$before" && wait_quiet; then
+        probe "$prefix"
+        s2=$(score)
+        (( ${s2:-0} >= ${s1:-0} + 3 )) || fail "after the drag $from -> $to the score label reads '$score_text', it read ${s1:-nothing}"
+        log "drag $from -> $to: '$score_text'"
+    else
+        fail "the drag $from -> $to did not settle"
+    fi
+
+    # F1 selects the first cell of a move.
+    focus_game
+    xdotool key F1
+    local hint deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
+    until screenshot && decode_board && hint=$(marked_cells) && [[ -n "$hint" ]]; do
+        (( $(now_ms) < deadline )) || break
+        sleep 0.1
+    done
+    if [[ "$hint" =~ ^[0-9]+$ ]] && board_awk moves | awk -v h="$hint" 'NR > 1 && $1 == h {f = 1} END {exit !f}'; then
+        probe "$prefix"
+        check_table 'Игровое поле' выбран активный "${NAMES_RU[@]}"
+        log "F1: cell $hint selected, the first of a move"
+    else
+        fail "F1 selected [${hint:-nothing}], not the first cell of a move"
+    fi
+
+    # F8: a new game of eight colours, the score kept.
+    before=$(board_signature)
+    xdotool key F8
+    if screenshot_after_change "$before" && wait_quiet; then
+        local most
+        most=$(printf '%s\n' "${colour[@]:1}" | sort -n | tail -n1)
+        (( most == 8 )) || fail "after F8 the highest colour on the board is $most, not 8"
+        probe "$prefix"
+        [[ "$(score)" == "$s2" ]] || fail "F8's new game changed the score label to '$score_text'"
+        check_table 'Игровое поле' выбран активный "${NAMES_RU[@]}"
+        log "F8: colours up to $most"
+    else
+        fail "F8 did not deal a board that came to rest"
+    fi
+
+    # Automatic play, from the keyboard through the menu bar (its item has
+    # no key): the last but one item of the second menu, up from the first.
+    # It moves and scores nothing.
+    local changes=0 last
+    last=$(board_signature)
+    xdotool key --delay 200 F10 Right Down Up Up Return
+    deadline=$(( $(now_ms) + SETTLE_TIMEOUT * 1000 ))
+    while (( changes < AUTO_MOVES && $(now_ms) < deadline )); do
+        screenshot && [[ "$(board_signature)" != "$last" ]] && { changes=$((changes + 1)); last=$(board_signature); }
+        sleep 0.1
+    done
+    (( changes >= AUTO_MOVES )) || fail "automatic play changed the board only $changes times"
+    probe "$prefix"
+    [[ "$(score)" == "$s2" ]] || fail "automatic play scored: the label reads '$score_text', it read $s2"
+    # F2 ends it with a new game: the board comes to rest and stays.
+    xdotool key F2
+    wait_quiet || fail "the board did not rest after F2 ended automatic play"
+    last=$(board_signature)
+    probe "$prefix"
+    screenshot && [[ "$(board_signature)" == "$last" ]] || fail "the board still changes after F2 ended automatic play"
+    log "automatic play: $changes moves seen, score kept at $s2, ended by F2"
+
+    # Focus follows the keyboard's cursor onto a cell (drawn over the cell's
+    # picture, so this comes last).
+    xdotool key Right
+    probe "$prefix"
+    local focus
+    focus=$(sed -n 's/^focus //p' <<<"$probe_out")
+    [[ "$probe_out" == *"|cell $focus"* || "$probe_out" == *": cell $focus"* ]] ||
+        fail "MSAA: after an arrow key the focus is '$focus', not a cell"
+
+    english_at_200
+}
+
+# A second game in a prefix of its own: English (LANG=en_US.UTF-8) at 200 %
+# (LogPixels 192). The window and the board twice the size, the board drawn
+# from the 2x sheet, pixel for pixel, and the screen reader's texts English.
+english_at_200() {
+    local p=$work/prefix-en w pid info ww wh wx wy
+    own_prefix "$p" || { fail "cannot copy the Wine prefix"; return; }
+    bash "$win_tests/wine.sh" "$p" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$HIGH_DPI" /f \
+        >>"$work/probe.log" 2>&1 || { fail "cannot set LogPixels in the prefix"; return; }
+    ZORBEL_WINE_LANG=en_US.UTF-8 bash "$win_tests/wine.sh" "$p" "$zorbel" >>"$work/zorbel-en.log" 2>&1 &
+    pid=$!
+    game_pids+=("$pid")
+    w=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name '^Zorbel$' 2>/dev/null | head -n1)
+    [[ -n "$w" ]] || { fail "English at 200 %: no window named 'Zorbel'"; return; }
+    info=$(xwininfo -id "$w")
+    ww=$(awk '/^ *Width:/ {print $2}' <<<"$info")
+    wh=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+    wx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    wy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    log "English at 200 %: window ${ww}x${wh}+${wx}+${wy}"
+    (( ww == SCALE * CLIENT_W && wh > SCALE * CLIENT_H )) ||
+        fail "English at 200 %: the window is ${ww}x${wh}, not a client of $((SCALE * CLIENT_W))x$((SCALE * CLIENT_H)) and a menu bar"
+
+    # Every cell one picture of the 2x sheet.
+    load_sheet "$SCALE" || { fail "cannot read the painter's 2x sheet"; return; }
+    local side=$((SCALE * CELL)) x0=$((wx + SCALE * 5)) y0=$((wy + wh - SCALE * CLIENT_H + SCALE * 5)) deadline
+    deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
+    while :; do
+        rm -rf "$work/tiles2x" && mkdir "$work/tiles2x"
+        import -window root "$work/shot-2x.png" &&
+            convert "$work/shot-2x.png" -crop "$((COLS * side))x$((ROWS * side))+$x0+$y0" +repage \
+                -crop "${side}x${side}" +repage +adjoin -depth 8 "$work/tiles2x/c_%03d.rgb"
+        cell_hash=(none)
+        local h
+        while read -r h _; do cell_hash+=("$h"); done < <(md5sum "$work"/tiles2x/c_*.rgb)
+        decode_board && break
+        (( $(now_ms) < deadline )) || { fail "English at 200 %: cells $unknown_cells are no pictures of the 2x sheet"; break; }
+        sleep 0.1
+    done
+
+    # The menu bar's titles, against the words drawn in the font Wine gives
+    # menus (Tahoma's stand-in, 8 points), both softened a little so that a
+    # pixel's difference in where a letter falls does not count.
+    local font word best bar=$((wh - SCALE * CLIENT_H))
+    font=$(fc-match -f '%{file}' Tahoma)
+    convert "$work/shot-2x.png" -crop "${MENU_TITLES_W}x${bar}+$wx+$wy" +repage -colorspace gray -blur "$SOFTEN" "$work/menubar.png"
+    for word in Game Settings Игра; do
+        convert -density "$HIGH_DPI" -font "$font" -pointsize "$MENU_POINTS" -background white -fill black label:"$word" \
+            -colorspace gray -blur "$SOFTEN" "$work/word.png"
+        best=$(compare -dissimilarity-threshold 1 -metric NCC -subimage-search "$work/menubar.png" "$work/word.png" null: 2>&1 | cut -d' ' -f1)
+        if [[ $word == Игра ]]; then
+            awk -v s="$best" -v m="$TITLE_MATCH" 'BEGIN {exit !(s < m)}' || fail "English at 200 %: the Russian title '$word' is in the menu bar ($best)"
+        else
+            awk -v s="$best" -v m="$TITLE_MATCH" 'BEGIN {exit !(s >= m)}' || fail "English at 200 %: no menu title '$word' in the menu bar (best match $best)"
+        fi
+    done
+
+    probe "$p"
+    check_table 'Game board' selected active "${NAMES_EN[@]}"
+    [[ "$steps_text" =~ ^Moves:\ [0-9]+$ ]] || fail "English at 200 %: the moves label reads '$steps_text'"
+    log "English at 200 %: '$steps_text', MSAA names English, board from the 2x sheet"
+
+    xdotool windowfocus --sync "$w" 2>/dev/null
+    xdotool key Escape
+    wait_exit "$pid" || fail "English at 200 %: the game did not end on Escape"
+}
