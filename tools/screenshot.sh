@@ -31,7 +31,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
 
 # shellcheck source=xvfb.sh
 source "$root/tools/xvfb.sh"
@@ -42,18 +41,7 @@ game_pid=$!
 win=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "^${CAPTION}\$" | head -n1) || true
 [[ -n "$win" ]] || { echo "the game window did not appear" >&2; cat "$work/zorbel.log" >&2; exit 1; }
 
-# Shoot until two pictures in a row agree: the first frame may still be
-# on its way to the server.
-prev=
-deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
-while :; do
-    import -window "$win" "$work/shot.png"
-    sum=$(convert "$work/shot.png" -depth 8 rgb:- | md5sum)
-    [[ "$sum" == "$prev" ]] && break
-    prev=$sum
-    (( $(now_ms) < deadline )) || { echo "the window never held still" >&2; exit 1; }
-    sleep 0.2
-done
+shoot_still "$win" "$work/shot.png" "$TIMEOUT" || { echo "the window never held still" >&2; exit 1; }
 
 mkdir -p "$(dirname "$out")"
 # No dates or other chunks that would change the file on every run.

@@ -26,3 +26,19 @@ start_xvfb() {
     export XDG_RUNTIME_DIR="$work/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
+
+# shoot_still WINDOW FILE TIMEOUT: a screenshot of WINDOW in FILE, taken until
+# two in a row agree (the first frame may still be on its way to the
+# server); returns 1 when the window does not hold still within TIMEOUT
+# seconds.
+shoot_still() {
+    local win=$1 file=$2 deadline=$(( $(date +%s) + $3 )) sum prev=
+    while :; do
+        import -window "$win" "$file"
+        sum=$(convert "$file" -depth 8 rgb:- | md5sum)
+        [[ "$sum" == "$prev" ]] && return 0
+        prev=$sum
+        (( $(date +%s) < deadline )) || return 1
+        sleep 0.2
+    done
+}

@@ -6,14 +6,11 @@
 
 namespace zorbel::win {
 
-namespace {
-
-RECT ScreenRect(HWND hwnd, RECT r) {
-    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    return r;
+// A rectangle of the board window's client area, told in screen pixels.
+void BoardTable::PlaceOnScreen(RECT r, long* left, long* top, long* width, long* height) const {
+    MapWindowPoints(view_->hwnd(), nullptr, reinterpret_cast<POINT*>(&r), 2);
+    SetLocation(r, left, top, width, height);
 }
-
-}  // namespace
 
 HRESULT BoardTable::CellName(Int i, BSTR* name) const {
     *name = nullptr;
@@ -37,7 +34,7 @@ HRESULT BoardTable::CellState(Int i, VARIANT* state) const {
 HRESULT BoardTable::CellLocation(Int i, long* left, long* top, long* width, long* height) const {
     if (view_ == nullptr) return CO_E_OBJNOTCONNECTED;
     if (i == 0) return E_INVALIDARG;
-    SetLocation(ScreenRect(view_->hwnd(), view_->CellRect(i)), left, top, width, height);
+    PlaceOnScreen(view_->CellRect(i), left, top, width, height);
     return S_OK;
 }
 
@@ -46,7 +43,7 @@ HRESULT BoardTable::RowLocation(Int row, long* left, long* top, long* width, lon
     const Int first = static_cast<Int>((row - 1) * kColumns + 1);
     RECT r = view_->CellRect(first);
     r.right = view_->CellRect(static_cast<Int>(first + kColumns - 1)).right;
-    SetLocation(ScreenRect(view_->hwnd(), r), left, top, width, height);
+    PlaceOnScreen(r, left, top, width, height);
     return S_OK;
 }
 

@@ -5,15 +5,6 @@
 
 namespace zorbel::win {
 
-namespace {
-
-RECT ScreenRect(HWND hwnd, RECT r) {
-    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-}  // namespace
-
 BoardTable::~BoardTable() = default;
 
 void BoardTable::Disconnect() {
@@ -109,7 +100,7 @@ HRESULT BoardTable::accLocation(long* left, long* top, long* width, long* height
     if (id >= 1 && id <= kRows) return RowLocation(static_cast<Int>(id), left, top, width, height);
     RECT r;
     GetClientRect(view_->hwnd(), &r);
-    SetLocation(ScreenRect(view_->hwnd(), r), left, top, width, height);
+    PlaceOnScreen(r, left, top, width, height);
     return S_OK;
 }
 

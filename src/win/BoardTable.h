@@ -46,6 +46,7 @@ public:
 private:
     ~BoardTable() override;
     static Int CellOf(long id);  // a cell's child id on the table, else 0
+    void PlaceOnScreen(RECT r, long* left, long* top, long* width, long* height) const;
 
     const BoardView* view_;
     std::array<BoardRow*, kRows + 1> rows_{};  // made when first asked for
