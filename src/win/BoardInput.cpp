@@ -7,16 +7,6 @@
 
 namespace zorbel::win {
 
-LRESULT CALLBACK BoardView::Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        auto* created = static_cast<BoardView*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        created->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<BoardView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self != nullptr && self->hwnd_ == hwnd ? self->Handle(message, w, l) : DefWindowProcW(hwnd, message, w, l);
-}
-
 void BoardView::Press(int button, LPARAM at) {
     if (const Int shown = cursor_.cell(); shown != 0) {
         cursor_.Hide();

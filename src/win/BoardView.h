@@ -10,6 +10,7 @@
 #include "engine/GameState.h"
 #include "win/BallSheet.h"
 #include "win/Texts.h"
+#include "win/WindowProc.h"
 
 namespace zorbel::win {
 
@@ -51,7 +52,8 @@ public:
     Int CellAt(int x, int y) const;  // 0 off the grid
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+    template <class Owner>
+    friend LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
     int Edge(int cells) const;  // pixels from the board's edge to a cell edge
     void Paint();

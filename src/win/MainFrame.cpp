@@ -36,7 +36,7 @@ bool MainWindow::Open(int show) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = Proc;
+    wc.lpfnWndProc = WindowProc<MainWindow>;
     wc.hInstance = instance;
     wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(ZORBEL_ICON));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -103,16 +103,6 @@ void MainWindow::Close() {
     SetTimerEnabled(Timer::Main, false);
     SetTimerEnabled(Timer::Auto, false);
     DestroyWindow(hwnd_);
-}
-
-LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        auto* created = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        created->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self != nullptr && self->hwnd_ == hwnd ? self->Handle(message, w, l) : DefWindowProcW(hwnd, message, w, l);
 }
 
 LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {

@@ -13,6 +13,7 @@
 #include "win/BoardView.h"
 #include "win/MenuBar.h"
 #include "win/Texts.h"
+#include "win/WindowProc.h"
 
 namespace zorbel::win {
 
@@ -48,7 +49,8 @@ private:
         int ms = kDefaultTickMs;
     };
 
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
+    template <class Owner>
+    friend LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM w, LPARAM l);
     static LRESULT CALLBACK MenuKeys(int code, WPARAM w, LPARAM l);
     void WatchMenuKeys(bool on);
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
