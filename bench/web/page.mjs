@@ -74,7 +74,7 @@ console.log(`first visit with all the service worker keeps for playing offline: 
 
 // A new build in which one file changed: the visit after it gets the new
 // list of files and that one file; everything else comes from the old cache.
-appendFileSync(join(site, 'page.mjs'), '// a new build\n');
+appendFileSync(join(site, 'index.html'), '<!-- a new build -->\n');
 execFileSync('python3', [new URL('../../tools/web-cache.py', import.meta.url).pathname, site,
   new URL('../../src/web/sw.js.in', import.meta.url).pathname, join(site, 'sw.js')]);
 let sent = server.sent();

@@ -26,8 +26,12 @@ std::uint64_t TimeOfDaySeed() {
     std::tm local{};
     if (const std::tm* now_local = std::localtime(&t)) local = *now_local;
     const auto micros = duration_cast<microseconds>(now.time_since_epoch()).count() % 1000000;
-    const auto secondsSinceMidnight = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
-    return static_cast<std::uint64_t>(secondsSinceMidnight) * 1000000u + static_cast<std::uint64_t>(micros);
+    return TimeOfDaySeed(static_cast<std::int32_t>(local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec),
+                         static_cast<std::uint64_t>(micros));
+}
+
+std::uint64_t TimeOfDaySeed(std::int32_t secondsSinceMidnight, std::uint64_t micros) {
+    return static_cast<std::uint64_t>(secondsSinceMidnight) * 1000000u + micros % 1000000u;
 }
 
 }  // namespace zorbel

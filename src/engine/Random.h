@@ -33,5 +33,8 @@ private:
 
 // Seed taken from the time of day: seconds since midnight with their fraction.
 std::uint64_t TimeOfDaySeed();
+// The same from a clock read elsewhere: whole local seconds since midnight
+// and the microseconds of the current second.
+std::uint64_t TimeOfDaySeed(std::int32_t secondsSinceMidnight, std::uint64_t micros);
 
 }  // namespace zorbel

@@ -62,7 +62,10 @@ EMSCRIPTEN_KEEPALIVE const char* zorbel_language(const char* preferred) {
     return chosen.c_str();
 }
 
-EMSCRIPTEN_KEEPALIVE double zorbel_time_of_day_seed() { return static_cast<double>(zorbel::TimeOfDaySeed()); }
+// The page reads the local clock: the game's module has no time zone of its own.
+EMSCRIPTEN_KEEPALIVE double zorbel_time_of_day_seed(int secondsSinceMidnight, double micros) {
+    return static_cast<double>(zorbel::TimeOfDaySeed(secondsSinceMidnight, static_cast<std::uint64_t>(micros)));
+}
 
 EMSCRIPTEN_KEEPALIVE void zorbel_refuse() { zorbel::web::RefuseSecondCopy(); }
 
@@ -70,6 +73,9 @@ EMSCRIPTEN_KEEPALIVE void zorbel_start(double seed) {
     page = std::make_unique<WebPage>(static_cast<std::uint64_t>(seed));
     page->Form_Load();
 }
+
+// Once the first board is on the screen: the menus and the names.
+EMSCRIPTEN_KEEPALIVE void zorbel_furnish() { page->Furnish(); }
 
 // Buttons are numbered as on the desktop: 0 left, 1 right, 2 middle, 3 back, 4 forward.
 EMSCRIPTEN_KEEPALIVE void zorbel_press(int cell, int button) { page->Press(static_cast<Int>(cell), button); }

@@ -47,18 +47,36 @@ void RefuseSecondCopy() {
 
 void WebPage::Form_Load() {
     page_set_title(Translate("Window", kCaption).c_str());
+    const auto entries = MenuEntries();
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        if (const auto item = entries[k].item) {
+            entryOf_[Slot(*item)] = static_cast<int>(k);
+            checked_[Slot(*item)] = entries[k].checkedAtStart;
+        }
+    }
+    SetDefaults(game_);
+    mnuNew_Click(game_);
+}
+
+void WebPage::Furnish() {
+    if (furnished_) return;
+    furnished_ = true;
+    SendMenus();
     page_name_board(Translate("Board", kBoardName).c_str());
+    for (Int i = 1; i <= kCells; ++i) page_name_cell(i, CellName(i).c_str());
+}
+
+// Each entry with its item's mark and state as they stand.
+void WebPage::SendMenus() {
     const auto entries = MenuEntries();
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const MenuEntry& e = entries[k];
         const int kind = OpensMenu(entries, k) ? kOpensMenu : IsSeparator(e) ? kSeparator : kCommand;
         const std::string caption = kind == kSeparator ? std::string() : Translate("Menu", e.caption);
-        if (e.item) entryOf_[Slot(*e.item)] = static_cast<int>(k);
         page_add_menu_entry(static_cast<int>(k), e.level, kind, caption.c_str(), e.functionKey, e.item.has_value(),
-                            e.checkedAtStart);
+                            e.item && checked_[Slot(*e.item)]);
+        if (e.item && !enabled_[Slot(*e.item)]) page_set_enabled(static_cast<int>(k), false);
     }
-    SetDefaults(game_);
-    mnuNew_Click(game_);
 }
 
 void WebPage::Press(Int cell, int button) {
@@ -133,23 +151,28 @@ void WebPage::SetLabel(Label l, std::string_view utf8) {
     page_set_label(l == Label::Steps ? 0 : 1, std::string(utf8).c_str());
 }
 
-void WebPage::SetMenuChecked(MenuItem m, bool checked) { page_set_checked(entryOf_[Slot(m)], checked); }
+void WebPage::SetMenuChecked(MenuItem m, bool checked) {
+    checked_[Slot(m)] = checked;
+    if (furnished_) page_set_checked(entryOf_[Slot(m)], checked);
+}
 
 void WebPage::SetMenuEnabled(MenuItem m, bool enabled) {
     enabled_[Slot(m)] = enabled;
-    page_set_enabled(entryOf_[Slot(m)], enabled);
+    if (furnished_) page_set_enabled(entryOf_[Slot(m)], enabled);
 }
 
-// A cell's name changes with its picture, so both go to the page together.
+// The page is handed every cell's picture at once and paints those that
+// changed. A cell's name changes with its picture.
 void WebPage::DrawBoard() {
-    UpdateShownPictures(game_, [this](Int i, Int n) { page_draw_cell(i, n, CellName(i).c_str()); });
+    const int changed = UpdateShownPictures(game_, [this](Int i, Int) {
+        if (furnished_) page_name_cell(i, CellName(i).c_str());
+    });
+    if (changed > 0) page_draw_board(game_.ShownPicture.data());
 }
 
-// The other sheet of pictures, and every cell painted from it.
-void WebPage::RedrawBoard() {
-    page_set_symbols(game_.SymbolsOn != 0);
-    for (Int i = 1; i <= kCells; ++i) page_draw_cell(i, game_.ShownPicture[i], CellName(i).c_str());
-}
+// The other sheet of pictures, which the page paints every cell from; the
+// names stay.
+void WebPage::RedrawBoard() { page_set_symbols(game_.SymbolsOn != 0); }
 
 std::string WebPage::CellName(Int i) {
     const CellWords w = CellNameWords(game_, i);

@@ -21,9 +21,13 @@ class WebPage final : public Platform {
 public:
     explicit WebPage(std::uint64_t seed);
 
-    // Builds the menus and the title, sets the defaults and deals the first
-    // game, as Form_Load does on the desktop.
+    // Sets the title and the defaults and deals the first game, as Form_Load
+    // does on the desktop; the menus and the cells' names wait for Furnish.
     void Form_Load();
+    // Sends what the first board does not need: the menus with their marks,
+    // and the board's and cells' names for screen readers. From then on
+    // changes to them are sent as they happen.
+    void Furnish();
     void Press(Int cell, int button);
     void Release(Int cellUnderPointer, int button);
     void Tick(Timer t);
@@ -57,6 +61,7 @@ private:
     void ShowCursor(Int cell);
     // The cell's name for screen readers, in the player's language.
     std::string CellName(Int i);
+    void SendMenus();
 
     TwisterRandom rnd_;
     Game game_;
@@ -68,6 +73,8 @@ private:
     std::array<TimerState, 2> timers_{};
     std::array<int, kMenuItems> entryOf_{};  // the table entry of each item
     std::array<bool, kMenuItems> enabled_{};
+    std::array<bool, kMenuItems> checked_{};
+    bool furnished_ = false;
     bool ended_ = false;
     std::map<const char*, std::string> cellWords_;  // source text -> its translation
 };

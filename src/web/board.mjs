@@ -42,8 +42,13 @@ export class Board {
 
   fit() {
     this.ratio = devicePixelRatio * this.scale;
-    this.canvas.width = Math.round(COLUMNS * CELL * this.ratio);
-    this.canvas.height = Math.round(ROWS * CELL * this.ratio);
+    // Device pixel edges of the columns and rows, rounded so that
+    // neighbours meet exactly.
+    const edges = n => Int32Array.from({ length: n + 1 }, (_, k) => Math.round(k * CELL * this.ratio));
+    this.across = edges(COLUMNS);
+    this.down = edges(ROWS);
+    this.canvas.width = this.across[COLUMNS];
+    this.canvas.height = this.down[ROWS];
     this.context = this.canvas.getContext('2d', { alpha: true });
     this.context.imageSmoothingQuality = 'high';
   }
@@ -76,9 +81,13 @@ export class Board {
     });
   }
 
-  drawCell(i, picture) {
-    this.shown[i] = picture;
-    this.paint(i);
+  // Paints the cells whose pictures differ from those shown.
+  draw(pictures) {
+    for (let i = 1; i < this.shown.length; i++) {
+      if (this.shown[i] === pictures[i]) continue;
+      this.shown[i] = pictures[i];
+      this.paint(i);
+    }
   }
 
   setSymbols(on) {
@@ -93,20 +102,19 @@ export class Board {
     this.paint(cell);
   }
 
-  // Device pixels of cell i, edges rounded so that neighbours meet exactly.
-  rect(i) {
-    const column = (i - 1) % COLUMNS;
-    const row = Math.floor((i - 1) / COLUMNS);
-    const edge = v => Math.round(v * CELL * this.ratio);
-    return [edge(column), edge(row), edge(column + 1) - edge(column), edge(row + 1) - edge(row)];
-  }
-
+  // Kept plain: it runs for every cell of the first board, before the
+  // browser has compiled it further.
   paint(i) {
     const n = this.shown[i];
-    if (i < 1 || n < 1 || n > PICTURES || !this.sheet.image.complete) return;
-    const [x, y, w, h] = this.rect(i);
-    const { image, side } = this.sheet;
-    this.context.drawImage(image, (n - 1) * side, 0, side, side, x, y, w, h);
+    const sheet = this.sheet;
+    if (i < 1 || n < 1 || n > PICTURES || !sheet.image.complete) return;
+    const column = (i - 1) % COLUMNS;
+    const row = ((i - 1) / COLUMNS) | 0;
+    const x = this.across[column];
+    const y = this.down[row];
+    const w = this.across[column + 1] - x;
+    const h = this.down[row + 1] - y;
+    this.context.drawImage(sheet.image, (n - 1) * sheet.side, 0, sheet.side, sheet.side, x, y, w, h);
     if (i === this.cursor) this.paintFrame(x, y, w, h);
   }
 

@@ -5,17 +5,24 @@
 const WIDTH = 611;   // the client's width
 const HEIGHT = 451;  // the menu bar's 22 pixels and the client's 429
 
+// The room for the window in CSS pixels. On a touch screen it is the page's
+// box less the safe-area insets, measured rather than taken from innerWidth,
+// which a phone's browser may report widened to the content. Elsewhere the
+// window's inner size is the room: read without a layout of the page, which
+// the first board need not wait for.
+function room(touch) {
+  if (!touch) return [innerWidth, innerHeight];
+  const body = document.body;
+  const style = getComputedStyle(body);
+  return [body.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight),
+    body.clientHeight - parseFloat(style.paddingTop) - parseFloat(style.paddingBottom)];
+}
+
 // Sets the scale now and returns it; `onChange(scale)` follows later changes.
-// The room is the page's box less the safe-area insets, measured rather than
-// taken from innerWidth, which a phone's browser may report widened to the
-// content.
 export function fitWindow(onChange) {
   const touch = matchMedia('(pointer: coarse)');
-  const room = document.body;
   const apply = () => {
-    const style = getComputedStyle(room);
-    const across = room.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
-    const down = room.clientHeight - parseFloat(style.paddingTop) - parseFloat(style.paddingBottom);
+    const [across, down] = room(touch.matches);
     const fit = Math.min(across / WIDTH, down / HEIGHT);
     const scale = touch.matches || fit < 1 ? fit : 1;
     document.documentElement.style.setProperty('--scale', String(scale));

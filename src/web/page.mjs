@@ -1,21 +1,15 @@
 // The page's side of the game: it gives the game its timers, labels, menus
 // and board, and hands it the player's mouse, fingers, keys and menu
 // choices. Every rule is the game's own, in zorbel.wasm.
-import createZorbel from './zorbel.mjs';
 // The game's bytes, joined into this script at build time (bundle-web.py).
 import gameBytes from './zorbel.wasm';
 import { Board } from './board.mjs';
 import { Cells } from './cells.mjs';
 import { fitWindow } from './fit.mjs';
+import { makeGame } from './game.mjs';
 import { MenuBar } from './menu.mjs';
 import { OneCopy } from './one-copy.mjs';
 
-// The lock is asked for first: the browser takes a while to answer, longer
-// than the game takes to deal and draw its first board, so the board does
-// not wait for it; playing does. Asked before its game has started, the tab
-// keeps it.
-const oneCopy = new OneCopy(() => { if (playing) game._zorbel_end(); });
-const claimed = oneCopy.claim();
 const canvas = document.querySelector('.board');
 const heading = document.querySelector('.heading');
 const grid = document.querySelector('.cells');
@@ -24,15 +18,21 @@ const refusal = document.querySelector('.refused');
 const timers = [null, null];  // tmrMain, tmrAuto
 let texts = {};  // context -> source text -> translation
 let game = null;
+let oneCopy = null;
 let playing = false;  // this tab's game has started and not ended
+let cells = null;
 // What the first board does not need waits until that board is on the
-// screen: the menus, and the cells' names for screen readers. Calls for
-// them are kept in order meanwhile, and made in the task after the frame
-// that shows the board (at once in a tab that is not shown, which paints
-// no frames).
+// screen: the cells for screen readers, the menus, and the names of both,
+// which the game sends once asked (furnish). Calls that need the menus are
+// kept in order meanwhile. All this is done in the task after the frame
+// that shows the board (at once in a tab that is not shown, which paints no
+// frames).
 let later = [];
 const soon = call => (later ? later.push(call) : call());
 function catchUp() {
+  cells = new Cells(grid);
+  cells.setActive(board.cursor);
+  game.zorbel_furnish();
   const calls = later ?? [];
   later = null;
   calls.forEach(call => call());
@@ -42,24 +42,22 @@ function catchUp() {
 const page = {
   translate: (context, source) => texts[context]?.[source] ?? source,
   setTitle: text => { document.title = heading.textContent = text; },
-  addMenuEntry: (...entry) => soon(() => menu.add(...entry)),
-  setChecked: (index, on) => soon(() => menu.setChecked(index, on)),
-  setEnabled: (index, on) => soon(() => menu.setEnabled(index, on)),
+  addMenuEntry: (...entry) => menu.add(...entry),
+  setChecked: (index, on) => menu.setChecked(index, on),
+  setEnabled: (index, on) => menu.setEnabled(index, on),
   // A new interval restarts a running timer, as Qt's does.
   setTimer(timer, on, ms) {
     clearInterval(timers[timer]);
-    timers[timer] = on ? setInterval(() => game._zorbel_tick(timer), ms) : null;
+    timers[timer] = on ? setInterval(() => game.zorbel_tick(timer), ms) : null;
   },
   setLabel: (label, text) => { labels[label].textContent = text; },
-  drawCell(cell, picture, name) {
-    board.drawCell(cell, picture);
-    soon(() => cells.name(cell, name));
-  },
+  drawBoard: pictures => board.draw(pictures),
+  nameCell: (cell, name) => cells.name(cell, name),
   nameBoard: text => cells.nameBoard(text),
   setSymbols: on => board.setSymbols(on),
   showCursor(cell) {
     board.showCursor(cell);
-    cells.setActive(cell);
+    cells?.setActive(cell);
   },
   ended(text) {
     playing = false;
@@ -77,27 +75,16 @@ const page = {
   },
 };
 
-// The game is compiled and made here and now, from the bytes in this
-// script: for a module this small that costs less than a request, or a
-// trip to another thread, would.
-const made = createZorbel({
-  page,
-  instantiateWasm(imports, receive) {
-    receive(new WebAssembly.Instance(new WebAssembly.Module(gameBytes), imports));
-    return {};
-  },
-});
 const board = new Board(canvas, fitWindow(scale => board.setScale(scale)));
-const cells = new Cells(grid);
-const menu = new MenuBar(document.querySelector('.menubar'), index => { if (playing) game._zorbel_menu(index); }, () => grid.focus());
+const menu = new MenuBar(document.querySelector('.menubar'), index => { if (playing) game.zorbel_menu(index); }, () => grid.focus());
 
 // DOM buttons 0 left, 1 middle, 2 right, 3 back, 4 forward as the game counts them.
 const BUTTONS = [0, 2, 1, 3, 4];
 const LEFT = 0;
 const CURSOR_KEYS = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, ' ': 4, Enter: 4 };
 
-const press = (e, button) => game._zorbel_press(board.cellAt(e.clientX, e.clientY), button);
-const release = (e, button) => game._zorbel_release(board.cellAt(e.clientX, e.clientY), button);
+const press = (e, button) => game.zorbel_press(board.cellAt(e.clientX, e.clientY), button);
+const release = (e, button) => game.zorbel_release(board.cellAt(e.clientX, e.clientY), button);
 
 canvas.addEventListener('mousedown', e => {
   e.preventDefault();  // no text selection, no scrolling by the middle button
@@ -130,7 +117,7 @@ canvas.addEventListener('pointerup', e => {
 });
 // A touch the browser takes back ends off the board.
 canvas.addEventListener('pointercancel', e => {
-  if (e.pointerType !== 'mouse' && e.isPrimary && playing) game._zorbel_release(0, LEFT);
+  if (e.pointerType !== 'mouse' && e.isPrimary && playing) game.zorbel_release(0, LEFT);
 });
 
 let altAlone = false;
@@ -149,16 +136,16 @@ addEventListener('keydown', e => {
   const shortcut = plain && !e.shiftKey ? menu.shortcut(functionKey) : undefined;
   if (shortcut !== undefined) {
     menu.close();
-    game._zorbel_menu(shortcut);
+    game.zorbel_menu(shortcut);
   } else if (e.key === 'F10' && plain) {
     if (menu.active()) menu.close();
     else menu.focusBar();
   } else if (menu.key(e)) {
     // walked the menus
   } else if (e.key === 'Escape') {
-    game._zorbel_end();
+    game.zorbel_end();
   } else if (plain && e.key in CURSOR_KEYS && !menu.active()) {
-    game._zorbel_key(CURSOR_KEYS[e.key]);
+    game.zorbel_key(CURSOR_KEYS[e.key]);
   } else {
     return;
   }
@@ -166,15 +153,21 @@ addEventListener('keydown', e => {
 });
 
 // For tests and the curious: the game record as it stands.
-globalThis.zorbelState = () => JSON.parse(game.UTF8ToString(game._zorbel_state()));
+globalThis.zorbelState = () => JSON.parse(game.text(game.zorbel_state()));
 
 // The game is dealt and drawn at once; this tab plays it once it holds the
-// lock. A tab refused the lock shows its board dimmed under the offer to
-// move the game here, which then plays that board.
+// lock, which is asked for only then: the board need not wait for the
+// browser's answer. Resolves whether the tab holds it. A tab refused the
+// lock shows its board dimmed under the offer to move the game here, which
+// then plays that board.
 async function firstBoard() {
-  game._zorbel_start(game._zorbel_time_of_day_seed());
+  const now = new Date();
+  const seconds = now.getHours() * 3600 + now.getMinutes() * 60 + now.getSeconds();
+  game.zorbel_start(game.zorbel_time_of_day_seed(seconds, now.getMilliseconds() * 1000));
   await board.sheet.ready;
   performance.mark('zorbel-board-drawn');
+  oneCopy = new OneCopy(() => { if (playing) game.zorbel_end(); });
+  const claimed = oneCopy.claim();
   if (document.hidden) catchUp();
   else requestAnimationFrame(() => setTimeout(catchUp));
   // Kept for playing offline from the next visit on; asked for only now, so
@@ -184,6 +177,7 @@ async function firstBoard() {
   navigator.serviceWorker?.register('sw.js')
     .then(worker => worker.active && worker.update())
     .catch(() => {});
+  return claimed;
 }
 
 function play() {
@@ -200,17 +194,19 @@ refusal.querySelector('button').addEventListener('click', async e => {
   play();
 });
 
-game = await made;
-const language = game.ccall('zorbel_language', 'string', ['string'], [navigator.languages.join(',')]);
+// The game is compiled and made here and now, from the bytes in this
+// script: for a module this small that costs less than a request, or a
+// trip to another thread, would.
+game = makeGame(gameBytes, page);
+const language = game.text(game.withText(navigator.languages.join(','), game.zorbel_language));
 if (language) {
   texts = await (await fetch(`i18n/${language}.json`)).json();
   document.documentElement.lang = language.replace('_', '-');
 }
-await firstBoard();
-if (await claimed) {
+if (await firstBoard()) {
   play();
 } else {
   canvas.classList.add('over');
   soon(() => menu.disable(true));
-  game._zorbel_refuse();
+  game.zorbel_refuse();
 }

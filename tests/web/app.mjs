@@ -5,7 +5,7 @@
 // violation anywhere.
 // Usage: node app.mjs <site folder>
 import { execFileSync } from 'node:child_process';
-import { appendFileSync, cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
@@ -151,11 +151,12 @@ async function installAndNewBuild() {
       'the manifest is valid, its icons load and Chromium can install the app',
       JSON.stringify([manifest.errors, installabilityErrors, icons]));
 
-    const marker = 'globalThis.zorbelBuild = 2;\n';
-    appendFileSync(join(copy, 'page.mjs'), marker);
-    writeFileSync(join(copy, 'index.html'), readFileSync(join(copy, 'index.html'), 'utf8').replace('<title>', '<title data-build="2">'));
+    const change = (file, from, to) => writeFileSync(join(copy, file), readFileSync(join(copy, file), 'utf8').replace(from, to));
+    change('index.html', '<title>', '<title data-build="2">');
+    change('zorbel.webmanifest', '{', '{\n  "zorbel_build": 2,');
     execFileSync('python3', [join(ROOT, 'tools/web-cache.py'), copy, join(ROOT, 'src/web/sw.js.in'), join(copy, 'sw.js')]);
-    const build = () => page.evaluate(() => `${document.querySelector('title').dataset.build}/${globalThis.zorbelBuild}`);
+    const build = () => page.evaluate(async () => `${document.querySelector('title').dataset.build}/` +
+      `${(await (await fetch('zorbel.webmanifest')).json()).zorbel_build}`);
     await page.reload();
     await drawn(page);
     const old = await build();
