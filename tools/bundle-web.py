@@ -32,6 +32,14 @@ return {{ default: bytes }};
 """
 
 
+def plain(text):
+    """The text without whole-line comments, indentation and blank lines:
+    less for the browser to read before the first board. The page's modules
+    have no text that spans lines, so no line's start matters."""
+    lines = (line.strip() for line in text.splitlines())
+    return "".join(f"{line}\n" for line in lines if line and not line.startswith("//"))
+
+
 def module_name(file):
     return "module_" + re.sub(r"\W", "_", file)
 
@@ -39,7 +47,7 @@ def module_name(file):
 def bundle(folder, file, done, out):
     """Appends `file` and what it imports to `out`; returns its text with
     the imports replaced by reads of the modules' results."""
-    text = open(os.path.join(folder, file), encoding="utf-8").read()
+    text = plain(open(os.path.join(folder, file), encoding="utf-8").read())
 
     def replace(m):
         default, names, source = m.groups()

@@ -41,7 +41,8 @@ def main():
         sys.exit(__doc__)
     page_file, sheet_file, script_file, output = sys.argv[1:]
     page = open(page_file, encoding="utf-8").read()
-    sheet = open(sheet_file, encoding="utf-8").read()
+    # The sheet without its comments, which are for its readers.
+    sheet = re.sub(r"/\*.*?\*/\n?", "", open(sheet_file, encoding="utf-8").read(), flags=re.S)
     script = open(script_file, encoding="utf-8").read()
     if "</script" in script.lower() or "</style" in sheet.lower():
         sys.exit("a text that would end its element early")
