@@ -21,17 +21,20 @@ let game = null;
 let oneCopy = null;
 let playing = false;  // this tab's game has started and not ended
 let cells = null;
+let menu = null;
 // What the first board does not need waits until that board is on the
-// screen: the cells for screen readers, the menus, and the names of both,
-// which the game sends once asked (furnish). Calls that need the menus are
-// kept in order meanwhile. All this is done in the task after the frame
-// that shows the board (at once in a tab that is not shown, which paints no
-// frames).
+// screen: the title, the cells for screen readers, the menus, the names of
+// both, which the game sends once asked (furnish), and the player's input.
+// Calls that need them are kept in order meanwhile. All this is done in the
+// task after the frame that shows the board (at once in a tab that is not
+// shown, which paints no frames).
 let later = [];
 const soon = call => (later ? later.push(call) : call());
 function catchUp() {
   cells = new Cells(grid);
   cells.setActive(board.cursor);
+  menu = new MenuBar(document.querySelector('.menubar'), index => { if (playing) game.zorbel_menu(index); }, () => grid.focus());
+  listen();
   game.zorbel_furnish();
   const calls = later ?? [];
   later = null;
@@ -41,7 +44,7 @@ function catchUp() {
 
 const page = {
   translate: (context, source) => texts[context]?.[source] ?? source,
-  setTitle: text => { document.title = heading.textContent = text; },
+  setTitle: text => soon(() => { document.title = heading.textContent = text; }),
   addMenuEntry: (...entry) => menu.add(...entry),
   setChecked: (index, on) => menu.setChecked(index, on),
   setEnabled: (index, on) => menu.setEnabled(index, on),
@@ -76,7 +79,6 @@ const page = {
 };
 
 const board = new Board(canvas, fitWindow(scale => board.setScale(scale)));
-const menu = new MenuBar(document.querySelector('.menubar'), index => { if (playing) game.zorbel_menu(index); }, () => grid.focus());
 
 // DOM buttons 0 left, 1 middle, 2 right, 3 back, 4 forward as the game counts them.
 const BUTTONS = [0, 2, 1, 3, 4];
@@ -86,71 +88,74 @@ const CURSOR_KEYS = { ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, ' '
 const press = (e, button) => game.zorbel_press(board.cellAt(e.clientX, e.clientY), button);
 const release = (e, button) => game.zorbel_release(board.cellAt(e.clientX, e.clientY), button);
 
-canvas.addEventListener('mousedown', e => {
-  e.preventDefault();  // no text selection, no scrolling by the middle button
-  grid.focus();
-  if (playing && !menu.isOpen()) press(e, BUTTONS[e.button] ?? e.button);
-});
-// The release counts for the cell under the pointer, wherever it ends.
-addEventListener('mouseup', e => { if (playing) release(e, BUTTONS[e.button] ?? e.button); });
-// Firefox sends the context menu's event on the press, Chromium and WebKit
-// after the release: refused whenever it comes, it never opens on the board.
-canvas.addEventListener('contextmenu', e => e.preventDefault());
+// The player's mouse, fingers and keys.
+function listen() {
+  canvas.addEventListener('mousedown', e => {
+    e.preventDefault();  // no text selection, no scrolling by the middle button
+    grid.focus();
+    if (playing && !menu.isOpen()) press(e, BUTTONS[e.button] ?? e.button);
+  });
+  // The release counts for the cell under the pointer, wherever it ends.
+  addEventListener('mouseup', e => { if (playing) release(e, BUTTONS[e.button] ?? e.button); });
+  // Firefox sends the context menu's event on the press, Chromium and WebKit
+  // after the release: refused whenever it comes, it never opens on the board.
+  canvas.addEventListener('contextmenu', e => e.preventDefault());
 
-// A finger or a pen plays as the left button does: a tap is a press and a
-// release on one cell, a drag releases on the cell under the finger. The
-// board keeps the pointer, so the release comes here wherever it ends.
-// Touch is told by the pointer's type: Firefox has touch pointer events
-// with no `ontouchstart` in window.
-canvas.addEventListener('pointerdown', e => {
-  if (e.pointerType === 'mouse' || !e.isPrimary) return;
-  e.preventDefault();  // no mouse events made up from the touch
-  if (menu.isOpen()) {
-    menu.close();
-    return;
-  }
-  canvas.setPointerCapture(e.pointerId);
-  if (playing) press(e, LEFT);
-});
-canvas.addEventListener('pointerup', e => {
-  if (e.pointerType !== 'mouse' && e.isPrimary && playing) release(e, LEFT);
-});
-// A touch the browser takes back ends off the board.
-canvas.addEventListener('pointercancel', e => {
-  if (e.pointerType !== 'mouse' && e.isPrimary && playing) game.zorbel_release(0, LEFT);
-});
+  // A finger or a pen plays as the left button does: a tap is a press and a
+  // release on one cell, a drag releases on the cell under the finger. The
+  // board keeps the pointer, so the release comes here wherever it ends.
+  // Touch is told by the pointer's type: Firefox has touch pointer events
+  // with no `ontouchstart` in window.
+  canvas.addEventListener('pointerdown', e => {
+    if (e.pointerType === 'mouse' || !e.isPrimary) return;
+    e.preventDefault();  // no mouse events made up from the touch
+    if (menu.isOpen()) {
+      menu.close();
+      return;
+    }
+    canvas.setPointerCapture(e.pointerId);
+    if (playing) press(e, LEFT);
+  });
+  canvas.addEventListener('pointerup', e => {
+    if (e.pointerType !== 'mouse' && e.isPrimary && playing) release(e, LEFT);
+  });
+  // A touch the browser takes back ends off the board.
+  canvas.addEventListener('pointercancel', e => {
+    if (e.pointerType !== 'mouse' && e.isPrimary && playing) game.zorbel_release(0, LEFT);
+  });
 
-let altAlone = false;
-addEventListener('keyup', e => {
-  if (e.key === 'Alt' && altAlone && playing) {
+  let altAlone = false;
+  addEventListener('keyup', e => {
+    if (e.key === 'Alt' && altAlone && playing) {
+      e.preventDefault();
+      if (menu.active()) menu.close();
+      else menu.focusBar();
+    }
+  });
+  addEventListener('keydown', e => {
+    altAlone = e.key === 'Alt';
+    if (!playing) return;  // F5 now reloads, which starts a new game
+    const plain = !e.ctrlKey && !e.altKey && !e.metaKey;
+    const functionKey = /^F\d+$/.test(e.key) ? Number(e.key.slice(1)) : 0;
+    const shortcut = plain && !e.shiftKey ? menu.shortcut(functionKey) : undefined;
+    if (shortcut !== undefined) {
+      menu.close();
+      game.zorbel_menu(shortcut);
+    } else if (e.key === 'F10' && plain) {
+      if (menu.active()) menu.close();
+      else menu.focusBar();
+    } else if (menu.key(e)) {
+      // walked the menus
+    } else if (e.key === 'Escape') {
+      game.zorbel_end();
+    } else if (plain && e.key in CURSOR_KEYS && !menu.active()) {
+      game.zorbel_key(CURSOR_KEYS[e.key]);
+    } else {
+      return;
+    }
     e.preventDefault();
-    if (menu.active()) menu.close();
-    else menu.focusBar();
-  }
-});
-addEventListener('keydown', e => {
-  altAlone = e.key === 'Alt';
-  if (!playing) return;  // F5 now reloads, which starts a new game
-  const plain = !e.ctrlKey && !e.altKey && !e.metaKey;
-  const functionKey = /^F\d+$/.test(e.key) ? Number(e.key.slice(1)) : 0;
-  const shortcut = plain && !e.shiftKey ? menu.shortcut(functionKey) : undefined;
-  if (shortcut !== undefined) {
-    menu.close();
-    game.zorbel_menu(shortcut);
-  } else if (e.key === 'F10' && plain) {
-    if (menu.active()) menu.close();
-    else menu.focusBar();
-  } else if (menu.key(e)) {
-    // walked the menus
-  } else if (e.key === 'Escape') {
-    game.zorbel_end();
-  } else if (plain && e.key in CURSOR_KEYS && !menu.active()) {
-    game.zorbel_key(CURSOR_KEYS[e.key]);
-  } else {
-    return;
-  }
-  e.preventDefault();
-});
+  });
+}
 
 // For tests and the curious: the game record as it stands.
 globalThis.zorbelState = () => JSON.parse(game.text(game.zorbel_state()));
