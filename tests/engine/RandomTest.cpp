@@ -41,4 +41,12 @@ TEST(Random, PickHelperLandsOnEachChoice) {
     }
 }
 
+// The browser hands over its own clock reading: the last second of the day
+// and a reading that strays past a whole second both stay within the day.
+TEST(Random, TimeOfDaySeedFromAClockReadElsewhere) {
+    EXPECT_EQ(TimeOfDaySeed(0, 0), 0u);
+    EXPECT_EQ(TimeOfDaySeed(86399, 999999), 86399999999u);
+    EXPECT_EQ(TimeOfDaySeed(3600, 1250000), 3600250000u);
+}
+
 }  // namespace zorbel
