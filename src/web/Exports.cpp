@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/Language.h"
+#include "web/PageCalls.h"
 #include "web/WebPage.h"
 
 namespace {
@@ -59,6 +60,7 @@ EMSCRIPTEN_KEEPALIVE const char* zorbel_language(const char* preferred) {
     static std::string chosen;
     chosen = zorbel::ChooseLanguage(Split(preferred), Split(ZORBEL_LANGUAGES));
     if (chosen == zorbel::kSourceLanguage) chosen.clear();
+    zorbel::web::UseTranslation(!chosen.empty());
     return chosen.c_str();
 }
 

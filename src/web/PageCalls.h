@@ -9,6 +9,9 @@ namespace zorbel::web {
 
 // The translation of `source` in the chosen language, or `source` itself.
 std::string Translate(const char* context, const char* source);
+// Whether a translation is in use; without one, Translate asks the page
+// nothing.
+void UseTranslation(bool on);
 
 }  // namespace zorbel::web
 

@@ -44,11 +44,17 @@ export class Board {
     this.ratio = devicePixelRatio * this.scale;
     // Device pixel edges of the columns and rows, rounded so that
     // neighbours meet exactly.
-    const edges = n => Int32Array.from({ length: n + 1 }, (_, k) => Math.round(k * CELL * this.ratio));
+    const edges = n => {
+      const at = new Int32Array(n + 1);
+      for (let k = 1; k <= n; k++) at[k] = Math.round(k * CELL * this.ratio);
+      return at;
+    };
     this.across = edges(COLUMNS);
     this.down = edges(ROWS);
-    this.canvas.width = this.across[COLUMNS];
-    this.canvas.height = this.down[ROWS];
+    // A size given anew clears the canvas and its state even when the same;
+    // the page's own 600 x 400 is the size at ratio 1.
+    if (this.canvas.width !== this.across[COLUMNS]) this.canvas.width = this.across[COLUMNS];
+    if (this.canvas.height !== this.down[ROWS]) this.canvas.height = this.down[ROWS];
     this.context = this.canvas.getContext('2d', { alpha: true });
     this.context.imageSmoothingQuality = 'high';
   }
