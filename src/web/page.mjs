@@ -39,7 +39,6 @@ function catchUp() {
   const calls = later ?? [];
   later = null;
   calls.forEach(call => call());
-  performance.mark('zorbel-ready');
 }
 
 const page = {
@@ -162,7 +161,8 @@ globalThis.zorbelState = () => JSON.parse(game.text(game.zorbel_state()));
 
 // The game is dealt and drawn at once; this tab plays it once it holds the
 // lock, which is asked for only then: the board need not wait for the
-// browser's answer. Resolves whether the tab holds it. A tab refused the
+// browser's answer. Resolves, once what waited for the board is in place
+// too, whether the tab holds the lock. A tab refused the
 // lock shows its board dimmed under the offer to move the game here, which
 // then plays that board.
 async function firstBoard() {
@@ -173,8 +173,11 @@ async function firstBoard() {
   performance.mark('zorbel-board-drawn');
   oneCopy = new OneCopy(() => { if (playing) game.zorbel_end(); });
   const claimed = oneCopy.claim();
-  if (document.hidden) catchUp();
-  else requestAnimationFrame(() => setTimeout(catchUp));
+  const caughtUp = new Promise(resolve => {
+    const done = () => resolve(catchUp());
+    if (document.hidden) done();
+    else requestAnimationFrame(() => setTimeout(done));
+  });
   // Kept for playing offline from the next visit on; asked for only now, so
   // that it never delays the first board. Every visit looks for a new build
   // at once, which then takes over at the next visit. A page opened without
@@ -182,7 +185,7 @@ async function firstBoard() {
   navigator.serviceWorker?.register('sw.js')
     .then(worker => worker.active && worker.update())
     .catch(() => {});
-  return claimed;
+  return Promise.all([claimed, caughtUp]).then(([held]) => held);
 }
 
 function play() {
@@ -212,6 +215,8 @@ if (await firstBoard()) {
   play();
 } else {
   canvas.classList.add('over');
-  soon(() => menu.disable(true));
+  menu.disable(true);
   game.zorbel_refuse();
 }
+// Everything is in place, and the tab plays or has said why not.
+performance.mark('zorbel-ready');
