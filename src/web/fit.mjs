@@ -8,10 +8,11 @@ const HEIGHT = 451;  // the menu bar's 22 pixels and the client's 429
 // The room for the window in CSS pixels. On a touch screen it is the page's
 // box less the safe-area insets, measured rather than taken from innerWidth,
 // which a phone's browser may report widened to the content. Elsewhere the
-// window's inner size is the room: read without a layout of the page, which
-// the first board need not wait for.
-function room(touch) {
-  if (!touch) return [innerWidth, innerHeight];
+// window's inner size is the room. A media query tells whether it holds the
+// whole window without a layout of the page, which reading innerWidth costs
+// and the first board need not wait for.
+function room(touch, roomy) {
+  if (!touch) return roomy ? [WIDTH, HEIGHT] : [innerWidth, innerHeight];
   const body = document.body;
   const style = getComputedStyle(body);
   return [body.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight),
@@ -21,8 +22,9 @@ function room(touch) {
 // Sets the scale now and returns it; `onChange(scale)` follows later changes.
 export function fitWindow(onChange) {
   const touch = matchMedia('(pointer: coarse)');
+  const roomy = matchMedia(`(min-width: ${WIDTH}px) and (min-height: ${HEIGHT}px)`);
   const apply = () => {
-    const [across, down] = room(touch.matches);
+    const [across, down] = room(touch.matches, roomy.matches);
     const fit = Math.min(across / WIDTH, down / HEIGHT);
     const scale = touch.matches || fit < 1 ? fit : 1;
     document.documentElement.style.setProperty('--scale', String(scale));
