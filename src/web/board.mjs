@@ -77,14 +77,16 @@ export class Board {
     return this.sheets.get(name);
   }
 
-  // Paints every cell from `sheet` once it has arrived, unless another
-  // sheet has been asked for meanwhile.
+  // Paints every cell from `sheet`: at once if it is here, else once it has
+  // arrived, unless another sheet has been asked for meanwhile. Until then
+  // paint() draws nothing.
   use(sheet) {
     this.sheet = sheet;
-    sheet.ready.then(() => {
-      if (this.sheet !== sheet) return;
+    const paintAll = () => {
       for (let i = 1; i < this.shown.length; i++) this.paint(i);
-    });
+    };
+    if (sheet.image.complete) paintAll();
+    else sheet.ready.then(() => { if (this.sheet === sheet) paintAll(); });
   }
 
   // Paints the cells whose pictures differ from those shown.
