@@ -11,6 +11,11 @@ import { MenuBar } from './menu.mjs';
 import { OneCopy } from './one-copy.mjs';
 
 const canvas = document.querySelector('.board');
+// The first board is drawn on the canvas out of the page, which then takes
+// it back: a canvas in the page has the page's style worked out at its first
+// drawing, and the first board need not wait for that.
+const canvasPlace = canvas.nextElementSibling;
+canvas.remove();
 const heading = document.querySelector('.heading');
 const grid = document.querySelector('.cells');
 const labels = [...document.querySelectorAll('.label')];
@@ -170,6 +175,7 @@ async function firstBoard() {
   const seconds = now.getHours() * 3600 + now.getMinutes() * 60 + now.getSeconds();
   game.zorbel_start(game.zorbel_time_of_day_seed(seconds, now.getMilliseconds() * 1000));
   await board.sheet.ready;
+  canvasPlace.before(canvas);
   performance.mark('zorbel-board-drawn');
   oneCopy = new OneCopy(() => { if (playing) game.zorbel_end(); });
   const claimed = oneCopy.claim();
