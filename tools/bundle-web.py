@@ -30,10 +30,6 @@ for (let i = 0; i < binary.length; i++) bytes[i] = binary.charCodeAt(i);
 return {{ default: bytes }};
 }})();
 """
-# Chromium then compiles each of the script's functions as it reads the
-# script, rather than each one when first called: most of the page's code
-# runs before its first board, so each is read once instead of twice.
-COMPILE_HINT = "//# allFunctionsCalledOnLoad\n"
 
 
 def plain(text):
@@ -84,7 +80,7 @@ def main():
     parts = []
     main_text = bundle(os.path.dirname(entry) or ".", os.path.basename(entry), set(), parts)
     with open(output, "w", encoding="utf-8") as f:
-        f.write(COMPILE_HINT + "".join(parts) + main_text)
+        f.write("".join(parts) + main_text)
 
 
 if __name__ == "__main__":
