@@ -167,9 +167,9 @@ globalThis.zorbelState = () => JSON.parse(game.text(game.zorbel_state()));
 // The game is dealt and drawn at once; this tab plays it once it holds the
 // lock, which is asked for only then: the board need not wait for the
 // browser's answer. Resolves, once what waited for the board is in place
-// too, whether the tab holds the lock. A tab refused the
-// lock shows its board dimmed under the offer to move the game here, which
-// then plays that board.
+// too, whether the tab holds the lock. A tab refused the lock shows its
+// board dimmed under the offer to move the game here, which then plays
+// that board.
 async function firstBoard() {
   const now = new Date();
   const seconds = now.getHours() * 3600 + now.getMinutes() * 60 + now.getSeconds();
