@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Joins the page's ES modules into one, so that the first visit asks for
-one script instead of one per module: each module becomes a function that
-returns what it exports, and an import becomes a read of that.
+"""Joins the page's ES modules into one plain script, so that the first
+visit asks for one script instead of one per module: each module becomes a
+function that returns what it exports, and an import becomes a read of
+that. The whole runs in an async function, in strict mode, as a module
+would: its own names stay its own, and the entry module may await.
 
 Only the forms the page's modules use are understood:
   import name from './x.mjs';            (a default export)
@@ -80,7 +82,7 @@ def main():
     parts = []
     main_text = bundle(os.path.dirname(entry) or ".", os.path.basename(entry), set(), parts)
     with open(output, "w", encoding="utf-8") as f:
-        f.write("".join(parts) + main_text)
+        f.write("(async () => {\n'use strict';\n" + "".join(parts) + main_text + "})();\n")
 
 
 if __name__ == "__main__":

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the page with its style sheet and its script inside it: the
-<link> to the sheet becomes a <style> element, and the module script's
-element carries the script's text. The page's content policy lets these two
+<link> to the sheet becomes a <style> element, and the script's element
+carries the script's text. The page's content policy lets these two
 elements through by the hashes of their texts.
 
 A page that brings its style and script along asks for no file before its
@@ -51,8 +51,8 @@ def main():
     page = allow(page, "style-src", sheet)
     page = allow(page, "script-src", script)
     page = inline(page, f'<link rel="stylesheet" href="{os.path.basename(sheet_file)}">', f"<style>{sheet}</style>")
-    page = inline(page, f'<script type="module" src="{os.path.basename(script_file)}"></script>',
-                  f'<script type="module">{script}</script>')
+    page = inline(page, f'<script id="game" src="{os.path.basename(script_file)}"></script>',
+                  f'<script id="game">{script}</script>')
     with open(output, "w", encoding="utf-8") as f:
         f.write(page)
 
