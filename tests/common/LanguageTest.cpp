@@ -1,49 +1,37 @@
-// The choice of language both front ends make, from the player's list of
-// preferred languages, against the translations the game has.
+// The choice of language all three front ends make, from the player's list
+// of preferred languages, against the translations the game has; and the
+// direction each language is written in.
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "common/Language.h"
+#include "common/LanguageCases.h"
 
 namespace {
 
-using zorbel::ChooseLanguage;
-
-const std::vector<std::string> kAvailable{"de", "en", "es", "fr", "it", "ja", "pl", "pt_BR", "tr", "uk", "zh_CN"};
-
-struct Case {
-    std::vector<std::string> preferred;
-    const char* chosen;
-};
+using namespace zorbel;
 
 TEST(Language, FirstPreferredLanguageWithATranslation) {
-    const Case cases[] = {
-        {{"ru_RU.UTF-8"}, "ru"},
-        {{"C"}, "ru"},
-        {{"POSIX"}, "ru"},
-        {{"C.UTF-8", "de"}, "ru"},
-        {{"be", "ru-BY"}, "ru"},  // no Belarusian: the next choice, Russian
-        {{"uk-UA", "ru"}, "uk"},
-        {{"de-AT"}, "de"},
-        {{"fr_CA.UTF-8@euro"}, "fr"},
-        {{"PT-br"}, "pt_BR"},
-        {{"pt-PT"}, "pt_BR"},
-        {{"zh-CN"}, "zh_CN"},
-        {{"zh-Hans-CN"}, "zh_CN"},
-        {{"zh-TW"}, "zh_CN"},
-        {{"ja-JP"}, "ja"},
-        {{"nb-NO", "no", "sv", "es-MX"}, "es"},
-        {{"nb-NO"}, "en"},
-        {{"en-US", "de"}, "en"},
-        {{"", "it"}, "it"},
-        {{}, "en"},
-    };
-    for (const Case& c : cases) {
+    for (const test::LanguageCase& c : test::kLanguageCases) {
         std::string wanted;
         for (const std::string& p : c.preferred) wanted += p + ' ';
-        EXPECT_EQ(ChooseLanguage(c.preferred, kAvailable), c.chosen) << "preferred: " << wanted;
+        EXPECT_EQ(ChooseLanguage(c.preferred, test::kShippedLanguages), c.chosen) << "preferred: " << wanted;
+    }
+}
+
+// Without a Traditional Chinese translation its readers still get Chinese.
+TEST(Language, NearestTranslationWhenTheExactOneIsMissing) {
+    const std::vector<std::string> few{"en", "zh_CN"};
+    for (const char* tag : {"zh-TW", "zh-Hant-HK", "zh-Hans"}) {
+        EXPECT_EQ(ChooseLanguage(std::vector<std::string>{tag}, few), "zh_CN") << tag;
+    }
+    EXPECT_EQ(ChooseLanguage(std::vector<std::string>{"nb-NO"}, few), "en");
+}
+
+TEST(Language, RightToLeftByScriptOrLanguage) {
+    for (const test::DirectionCase& c : test::kDirectionCases) {
+        EXPECT_EQ(IsRightToLeft(c.language), c.rightToLeft) << c.language;
     }
 }
 

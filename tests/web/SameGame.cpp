@@ -4,12 +4,16 @@
 // ticks of whichever timer runs and every menu command, with the game
 // record, labels, timers, menu marks and every random draw printed after
 // each event. Any rule that differs between the two builds shows up as the
-// first line where the traces part.
+// first line where the traces part. Before the game, the language rule's
+// cases (tests/common/LanguageCases.h): each answer is traced, and one that
+// is not the case's fails the run, in either build.
 #include <cstdint>
 #include <cstdio>
 #include <set>
 #include <string>
 
+#include "common/Language.h"
+#include "common/LanguageCases.h"
 #include "common/MenuTable.h"
 #include "engine/Engine.h"
 #include "options/Options.h"
@@ -157,6 +161,29 @@ private:
     int moves_ = 0;
 };
 
+// Returns how many cases the rule answers otherwise.
+int CheckLanguages() {
+    int wrong = 0;
+    for (const test::LanguageCase& c : test::kLanguageCases) {
+        std::string wanted;
+        for (const std::string& p : c.preferred) wanted += p + ' ';
+        const std::string chosen = ChooseLanguage(c.preferred, test::kShippedLanguages);
+        std::printf("language %s-> %s\n", wanted.c_str(), chosen.c_str());
+        if (chosen != c.chosen) std::fprintf(stderr, "FAIL: %s-> %s, not %s\n", wanted.c_str(), chosen.c_str(), c.chosen);
+        wrong += chosen != c.chosen;
+    }
+    for (const test::DirectionCase& c : test::kDirectionCases) {
+        const bool rtl = IsRightToLeft(c.language);
+        std::printf("direction %s %s\n", c.language, rtl ? "rtl" : "ltr");
+        if (rtl != c.rightToLeft) std::fprintf(stderr, "FAIL: %s is not %s\n", c.language, rtl ? "rtl" : "ltr");
+        wrong += rtl != c.rightToLeft;
+    }
+    return wrong;
+}
+
 }  // namespace
 
-int main() { return Player().Play(); }
+int main() {
+    const int wrongLanguages = CheckLanguages();
+    return Player().Play() != 0 || wrongLanguages != 0 ? 1 : 0;
+}

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the scripted game of SameGame.cpp natively and as WebAssembly under
-# Node.js, and fails at the first line where the two traces differ.
+# Node.js, and fails at the first line where the two traces differ, or when
+# either build answers a case of the language rule otherwise than the case says.
 # Usage: same_game.sh <native driver> <driver.js of the web build>
 set -uo pipefail
 native=$1 wasm=$2
@@ -18,4 +19,4 @@ if ! cmp -s "$work/native" "$work/wasm"; then
   diff "$work/native" "$work/wasm" | head -5 >&2
   exit 1
 fi
-echo "same game: $(grep -c '|' "$work/native") states and $(grep -c '^r' "$work/native") draws alike; $(tail -1 "$work/native")"
+echo "same game: $(grep -c -e '^language ' -e '^direction ' "$work/native") answers of the language rule, $(grep -c '|' "$work/native") states and $(grep -c '^r' "$work/native") draws alike; $(tail -1 "$work/native")"
