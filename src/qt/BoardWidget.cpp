@@ -17,6 +17,8 @@ QRect CellRect(Int i) {
 
 BoardWidget::BoardWidget(const GameState& state, QWidget* parent) : QWidget(parent), state_(state) {
     setGeometry(kGridLeft, kGridTop, kColumns * kCellSize, kRows * kCellSize);
+    // A column is a column in any script: the board is never mirrored.
+    setLayoutDirection(Qt::LeftToRight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     InstallBoardAccessibility();

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QStyle>
 #include <vector>
 
 #include "engine/Engine.h"
@@ -71,7 +72,7 @@ frmMain::frmMain(std::uint64_t seed, QWidget* parent)
     for (QLabel* l : {lblSteps_, lblExp_}) {
         l->resize(kLabelWidth, kLabelHeight);
         SetColours(l, kLabelBackground);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // the leading edge: the right one in RTL
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         l->hide();
     }
@@ -95,8 +96,13 @@ void frmMain::BuildGrid() {
             [this](Int cell, int button) { pointer_.Release(game_, cell, button); });
     connect(board_, &BoardWidget::cellClicked, this, [this](Int cell) { ClickIfAllowed(game_, cell); });
     board_->setFocus();  // the arrows play from the first moment
-    lblSteps_->move(kGridLeft, CellRect(145).top() + kLabelGap);
-    lblExp_->move(CellRect(140).left(), lblSteps_->y());
+    // In a right-to-left language the labels trade places as in a mirror:
+    // the moves at the right, the score to their left.
+    const int top = CellRect(145).top() + kLabelGap;
+    lblSteps_->setGeometry(QStyle::visualRect(layoutDirection(), client_->rect(),
+                                              QRect(kGridLeft, top, kLabelWidth, kLabelHeight)));
+    lblExp_->setGeometry(QStyle::visualRect(layoutDirection(), client_->rect(),
+                                            QRect(CellRect(140).left(), top, kLabelWidth, kLabelHeight)));
     lblSteps_->show();
     lblExp_->show();
 }

@@ -1,7 +1,7 @@
 #include "qt/Translation.h"
 
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTranslator>
 #include <string>
 #include <vector>
@@ -14,16 +14,20 @@ namespace {
 
 const QString kTranslations = QStringLiteral(":/i18n");
 
-// Japanese and Chinese share the Han characters but draw many of them
-// differently. The desktop picks a font for them by the system's locale,
-// which may not be the language the game speaks, so the game names the one
-// that suits its translation (from fonts-noto-cjk, which the package
-// recommends).
+// Japanese, Korean and the two written forms of Chinese share the Han
+// characters but draw many of them differently. The desktop picks a font
+// for them by the system's locale, which may not be the language the game
+// speaks, so the game names the one that suits its translation (from
+// fonts-noto-cjk, which the package recommends). Other scripts have one
+// form, which the desktop's fallback finds by itself.
 struct HanFont {
     std::string_view language;
     const char* family;
 };
-constexpr HanFont kHanFonts[] = {{"ja", "Noto Sans CJK JP"}, {"zh_CN", "Noto Sans CJK SC"}};
+constexpr HanFont kHanFonts[] = {{"ja", "Noto Sans CJK JP"},
+                                 {"ko", "Noto Sans CJK KR"},
+                                 {"zh_CN", "Noto Sans CJK SC"},
+                                 {"zh_TW", "Noto Sans CJK TC"}};
 
 QString scriptFont;  // for the translation in force, or empty
 
@@ -51,6 +55,9 @@ bool UseTranslationFor(const QLocale& locale) {
     static QTranslator translator;
     QCoreApplication::removeTranslator(&translator);
     const std::string language = LanguageFor(locale);
+    // The menus and labels follow the language's direction; widgets that
+    // must not, such as the board, say so themselves.
+    QGuiApplication::setLayoutDirection(IsRightToLeft(language) ? Qt::RightToLeft : Qt::LeftToRight);
     scriptFont.clear();
     for (const HanFont& f : kHanFonts) {
         if (f.language == language) scriptFont = QString::fromLatin1(f.family);

@@ -9,7 +9,8 @@ namespace zorbel::ui {
 bool SpeaksRussian(const QLocale& locale);
 
 // Puts the translation for `locale` in force for every text made from now
-// on, or takes it away again for Russian. Returns whether one is in force.
+// on, or takes it away again for Russian, and sets the application's layout
+// direction to the language's. Returns whether a translation is in force.
 bool UseTranslationFor(const QLocale& locale);
 
 // `font`, followed by the font that writes the translation's script the way

@@ -10,7 +10,9 @@
 #include <QTextLayout>
 #include <QXmlStreamReader>
 #include <memory>
+#include <tuple>
 
+#include "common/Language.h"
 #include "common/MenuTable.h"
 #include "play/Play.h"
 #include "qt/BoardAccessible.h"
@@ -24,6 +26,12 @@ namespace {
 
 // The most moves the counter can find: every cell-and-direction pair.
 constexpr int kMostMoves = 550;
+// Languages written in Han characters, or with some, and the Noto Sans CJK
+// face that draws them in that language's forms.
+const QHash<QString, QString> kHanFaces{{QStringLiteral("ja"), QStringLiteral("JP")}, {QStringLiteral("ko"), QStringLiteral("KR")},
+                                        {QStringLiteral("zh_CN"), QStringLiteral("SC")}, {QStringLiteral("zh_TW"), QStringLiteral("TC")}};
+// How far in from a label's leading edge its text may begin, in pixels.
+constexpr int kInkInset = 3;
 
 // One i18n/*.ts file as read from the source tree, not through Qt's
 // translator: the test holds the program to what the translators wrote.
@@ -87,13 +95,45 @@ bool ShowsRealGlyphs(const QString& text, const QFont& font) {
     for (const QGlyphRun& run : layout.glyphRuns()) {
         for (const quint32 glyph : run.glyphIndexes()) {
             if (glyph == 0) {
-                qWarning("%s: no glyph in %s (for Chinese and Japanese install fonts-noto-cjk)", qPrintable(text),
+                qWarning("%s: no glyph in %s (tools/deps.sh test installs the fonts of every script)", qPrintable(text),
                          qPrintable(run.rawFont().familyName()));
                 return false;
             }
         }
     }
     return true;
+}
+
+// The fonts Qt draws `text` in, one per run of glyphs.
+QStringList Faces(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QStringList faces;
+    for (const QGlyphRun& run : layout.glyphRuns()) faces << run.rawFont().familyName();
+    return faces;
+}
+
+// The box around the dark pixels of a widget as it paints itself.
+QRect Ink(QWidget* w) {
+    const QImage image = w->grab().toImage().scaled(w->size());
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+// `r`, a rectangle of the window's client area, as a mirror shows it.
+QRect Mirrored(const QRect& r) { return {ui::kClientWidth - 1 - r.right(), r.top(), r.width(), r.height()}; }
+
+// The font at twice its size, as a screen at 200 % draws it.
+QFont Doubled(QFont font) {
+    font.setPointSizeF(font.pointSizeF() * 2);
+    return font;
 }
 
 // Qt sizes a menu to its longest caption; this holds it to that and to the
@@ -184,10 +224,15 @@ private slots:
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w.get()));
             QCOMPARE(w->windowTitle(), tr.Text("Window", "Зорбель"));
-            // Taller letters may heighten the menu bar, nothing else.
+            // Taller letters may heighten the menu bar, nothing else; the
+            // labels trade places in a language written from right to left.
+            const bool rtl = IsRightToLeft(tr.language.toStdString());
+            QCOMPARE(w->layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
             QCOMPARE(w->width(), russian->width());
-            QCOMPARE(w->lblSteps()->geometry(), russian->lblSteps()->geometry());
-            QCOMPARE(w->lblExp()->geometry(), russian->lblExp()->geometry());
+            for (const auto& [label, place] : {std::pair{w->lblSteps(), russian->lblSteps()->geometry()},
+                                               std::pair{w->lblExp(), russian->lblExp()->geometry()}}) {
+                QCOMPARE(label->geometry(), rtl ? Mirrored(place) : place);
+            }
 
             QStringList expected;
             for (const MenuEntry& e : MenuEntries()) expected << tr.Text("Menu", e.caption);
@@ -206,14 +251,30 @@ private slots:
             RefillBoard(w->game());
             QCOMPARE(w->lblExp()->text(), tr.Text("Labels", "Счёт: %1+").arg(kScoreCap));
             // The widest texts: the most moves a board of 150 cells can have
-            // and the capped score.
+            // and the capped score, at 100 % and at 200 %; each begins at the
+            // label's leading edge, the right one in a right-to-left language.
             for (const QString& text : {tr.Text("Labels", "Ходов: %1").arg(kMostMoves), tr.Text("Labels", "Ходов нет!"),
                                         tr.Text("Labels", "Счёт: %1+").arg(kScoreCap)}) {
-                for (const QLabel* label : {w->lblSteps(), w->lblExp()}) {
-                    const QSizeF size = Extent(text, label->font());
-                    QVERIFY2(size.width() <= label->contentsRect().width() && size.height() <= label->contentsRect().height(),
-                             qPrintable(QStringLiteral("%1 %2: %3x%4").arg(tr.language, text).arg(size.width()).arg(size.height())));
+                for (QLabel* label : {w->lblSteps(), w->lblExp()}) {
+                    for (const int scale : {1, 2}) {
+                        const QSizeF size = Extent(text, scale == 1 ? label->font() : Doubled(label->font()));
+                        QVERIFY2(size.width() <= scale * label->contentsRect().width() &&
+                                     size.height() <= scale * label->contentsRect().height(),
+                                 qPrintable(QStringLiteral("%1 %2 at %3x: %4x%5")
+                                                .arg(tr.language, text).arg(scale).arg(size.width()).arg(size.height())));
+                    }
                     QVERIFY2(ShowsRealGlyphs(text, label->font()), qPrintable(text));
+                    // Han characters drawn in the forms of the language.
+                    if (const QString han = kHanFaces.value(tr.language); !han.isEmpty()) {
+                        const QStringList faces = Faces(text, label->font());
+                        QVERIFY2(faces.contains(QStringLiteral("Noto Sans CJK ") + han), qPrintable(faces.join(',')));
+                    }
+                    const QString shown = label->text();
+                    label->setText(text);
+                    const QRect ink = Ink(label);
+                    label->setText(shown);
+                    QVERIFY2(!ink.isEmpty() && (rtl ? label->width() - 1 - ink.right() : ink.left()) <= kInkInset,
+                             qPrintable(QStringLiteral("%1 %2: ink at %3..%4").arg(tr.language, text).arg(ink.left()).arg(ink.right())));
                 }
             }
 
@@ -226,6 +287,57 @@ private slots:
             QCOMPARE(ui::CellName(s, 1), tr.Text("Board", "слоновая кость") + QStringLiteral(", ") +
                                              tr.Text("Board", "отмечен") + QStringLiteral(", ") + tr.Text("Board", "активный"));
         }
+    }
+
+    // Arabic, written from right to left: the menu bar starts at the right
+    // and a menu opens under its title, reaching left; the labels are
+    // mirrored (checked for every language above) and the board is not: a
+    // click and a drag swap the cells under the pointer, and the arrows
+    // move the frame the way they point.
+    void rightToLeftMirrorsMenusNotTheBoard() {
+        const auto w = Open(QLocale(QStringLiteral("ar_EG")));
+        ShowActive(*w);
+        QMenuBar* bar = w->menuBar();
+        const QList<QAction*> titles = bar->actions();
+        const QRect first = bar->actionGeometry(titles[0]);
+        const QRect second = bar->actionGeometry(titles[1]);
+        QVERIFY2(bar->width() - 1 - first.right() < first.left() && second.right() < first.left(),
+                 qPrintable(QStringLiteral("titles at %1..%2 and %3..%4 in %5").arg(first.left()).arg(first.right())
+                                .arg(second.left()).arg(second.right()).arg(bar->width())));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, first.center());
+        QMenu* menu = titles[0]->menu();
+        QTRY_VERIFY(menu->isVisible());
+        const QRect title(bar->mapToGlobal(first.topLeft()), first.size());
+        QCOMPARE(menu->geometry().top(), title.bottom() + 1);
+        QCOMPARE(menu->geometry().right(), title.right());
+        menu->close();
+
+        ui::BoardWidget* board = w->board();
+        QCOMPARE(board->layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(board->geometry().topLeft(), QPoint(ui::kGridLeft, ui::kGridTop));
+        Game& g = w->game();
+        for (const auto& [from, to, drag] : {std::tuple{Int(50), Int(51), false}, std::tuple{Int(82), Int(97), true}}) {
+            LayBoard(*w, Checker);
+            const Int colours[] = {g.Board[from], g.Board[to]};
+            if (drag) {
+                QTest::mousePress(board, Qt::LeftButton, {}, At(from));
+                QTest::mouseMove(board, At(to));
+                QTest::mouseRelease(board, Qt::LeftButton, {}, At(to));
+            } else {
+                QTest::mouseClick(board, Qt::LeftButton, {}, At(from));
+                QCOMPARE(g.FirstCell, from);
+                QTest::mouseClick(board, Qt::LeftButton, {}, At(to));
+            }
+            QVERIFY2(g.Board[from] == colours[1] && g.Board[to] == colours[0], drag ? "drag" : "clicks");
+            Settle(*w);
+        }
+        board->setFocus();
+        QTest::keyClick(board, Qt::Key_Right);  // shows the frame on the top-left cell
+        const Int shown = board->cursorCell();
+        QTest::keyClick(board, Qt::Key_Right);
+        QCOMPARE(board->cursorCell(), Int(shown + 1));
+        QTest::keyClick(board, Qt::Key_Left);
+        QCOMPARE(board->cursorCell(), shown);
     }
 };
 
