@@ -37,9 +37,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt opens its Wayland platform as a plugin at run time, which no linker and
 # so no dpkg-shlibdeps sees. A recommendation, not a dependency: without it
 # the game still runs on any Wayland desktop, through XWayland.
-# The Chinese and Japanese texts are drawn in Noto Sans CJK, which no other
-# font the desktop is sure to have can stand in for.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-noto-cjk")
+# The Chinese, Japanese and Korean texts are drawn in Noto Sans CJK, and
+# those in Arabic, Hebrew, Devanagari, Bengali, Thai, Georgian and Armenian
+# letters in Noto's core fonts: no font the desktop is sure to have (Carlito,
+# the labels' font, least of all) has them all.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-noto-cjk, fonts-noto-core")
 
 # The package's documentation in Debian's formats, made here and put in place
 # by DebianLayout.cmake. The copyright file wraps the words of LICENSE, so

@@ -20,7 +20,8 @@ win=(g++-mingw-w64-x86-64)
 test=(libgtest-dev libbenchmark-dev        # GoogleTest and Google Benchmark
       xvfb xauth xdotool x11-utils         # end-to-end runs in a real X session
       imagemagick                          # screenshots read back cell by cell
-      fonts-noto-cjk                       # the Chinese and Japanese texts, drawn and checked
+      fonts-noto-cjk                       # the Chinese, Japanese and Korean texts, drawn and checked
+      fonts-noto-core                      # ... and those in the other scripts Carlito lacks
       at-spi2-core python3-pyatspi dbus    # the board as a screen reader reads it
       qt6-wayland weston                   # the game on Wayland, under a headless weston
       desktop-file-utils appstream         # the desktop entry and metainfo validated
@@ -35,13 +36,17 @@ test=(libgtest-dev libbenchmark-dev        # GoogleTest and Google Benchmark
 # Debian's Node.js and npm drive the browsers, unless a Node.js with its own npm is installed.
 command -v npm >/dev/null || test+=(nodejs npm)
 
-# Chinese and Japanese players get real glyphs: the font comes with play when
-# one of the player's preferred languages (LANGUAGE, then the locale) wants it.
-wants_cjk() {
+# Players of a script that Carlito lacks get real glyphs: the font comes with
+# play when one of the player's preferred languages (LANGUAGE, then the
+# locale) is written in it. Noto Sans CJK for Chinese, Japanese and Korean;
+# Noto's core fonts (42 MiB) for Arabic (ar fa ur ps), Hebrew (he yi),
+# Devanagari (hi mr ne), Bengali (bn as), Thai, Georgian and Armenian.
+wants() {
   local langs="${LANGUAGE:-}:${LC_ALL:-}:${LC_MESSAGES:-}:${LANG:-}"
-  [[ ":$langs" =~ :(zh|ja)([_.@:-]|$) ]]
+  [[ ":$langs" =~ :($1)([_.@:-]|$) ]]
 }
-wants_cjk && play+=(fonts-noto-cjk)
+wants 'zh|ja|ko' && play+=(fonts-noto-cjk)
+wants 'ar|fa|ur|ps|he|yi|hi|mr|ne|bn|as|th|ka|hy' && play+=(fonts-noto-core)
 
 list=0
 if [ "${1:-}" = "--list" ]; then list=1; shift; fi

@@ -33,9 +33,9 @@ dpkg-deb -x "$deb" "$root"
 # --- dependencies -------------------------------------------------------
 # (The other fields are lintian's to judge, below.)
 field() { dpkg-deb -f "$deb" "$1"; }
-# The Wayland plugin and the font of the Chinese and Japanese texts are
-# loaded at run time, where dpkg-shlibdeps cannot see them.
-for wanted in qt6-wayland fonts-noto-cjk; do
+# The Wayland plugin and the fonts of the scripts Carlito lacks are loaded
+# at run time, where dpkg-shlibdeps cannot see them.
+for wanted in qt6-wayland fonts-noto-cjk fonts-noto-core; do
     [[ ", $(field Recommends), " == *", $wanted, "* || ", $(field Depends), " == *", $wanted, "* ]] ||
         fail "$wanted is neither a dependency nor a recommendation"
 done
