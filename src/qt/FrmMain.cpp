@@ -22,6 +22,9 @@ const QColor kLabelBackground(192, 192, 192);
 constexpr int kLabelWidth = 139;
 constexpr int kLabelHeight = 19;
 constexpr int kLabelGap = 45;  // from the top of the last row to the labels
+// Room in a label above its line, for the marks that Devanagari, Bengali and
+// Georgian set higher than the font says its letters reach.
+constexpr int kLabelTextTop = 2;
 constexpr int kFontPoints = 9;
 
 std::string_view View(const QByteArray& utf8) { return {utf8.constData(), static_cast<std::size_t>(utf8.size())}; }
@@ -72,7 +75,8 @@ frmMain::frmMain(std::uint64_t seed, QWidget* parent)
     for (QLabel* l : {lblSteps_, lblExp_}) {
         l->resize(kLabelWidth, kLabelHeight);
         SetColours(l, kLabelBackground);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // the leading edge: the right one in RTL
+        l->setContentsMargins(0, kLabelTextTop, 0, 0);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // the leading edge: the right one in RTL  // the leading edge: the right one in RTL
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         l->hide();
     }

@@ -252,14 +252,16 @@ private slots:
             QCOMPARE(w->lblExp()->text(), tr.Text("Labels", "Счёт: %1+").arg(kScoreCap));
             // The widest texts: the most moves a board of 150 cells can have
             // and the capped score, at 100 % and at 200 %; each begins at the
-            // label's leading edge, the right one in a right-to-left language.
+            // label's leading edge, the right one in a right-to-left language,
+            // and its ink, marks over and under the letters included, is
+            // inside the label.
             for (const QString& text : {tr.Text("Labels", "Ходов: %1").arg(kMostMoves), tr.Text("Labels", "Ходов нет!"),
                                         tr.Text("Labels", "Счёт: %1+").arg(kScoreCap)}) {
                 for (QLabel* label : {w->lblSteps(), w->lblExp()}) {
                     for (const int scale : {1, 2}) {
                         const QSizeF size = Extent(text, scale == 1 ? label->font() : Doubled(label->font()));
                         QVERIFY2(size.width() <= scale * label->contentsRect().width() &&
-                                     size.height() <= scale * label->contentsRect().height(),
+                                     size.height() <= scale * label->height(),
                                  qPrintable(QStringLiteral("%1 %2 at %3x: %4x%5")
                                                 .arg(tr.language, text).arg(scale).arg(size.width()).arg(size.height())));
                     }
@@ -273,6 +275,9 @@ private slots:
                     label->setText(text);
                     const QRect ink = Ink(label);
                     label->setText(shown);
+                    // Not cut at the top or the bottom: marks above and below the letters included.
+                    QVERIFY2(ink.top() > 0 && ink.bottom() < label->height() - 1,
+                             qPrintable(QStringLiteral("%1 %2: ink from %3 to %4").arg(tr.language, text).arg(ink.top()).arg(ink.bottom())));
                     QVERIFY2(!ink.isEmpty() && (rtl ? label->width() - 1 - ink.right() : ink.left()) <= kInkInset,
                              qPrintable(QStringLiteral("%1 %2: ink at %3..%4").arg(tr.language, text).arg(ink.left()).arg(ink.right())));
                 }
