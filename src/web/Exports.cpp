@@ -64,6 +64,10 @@ EMSCRIPTEN_KEEPALIVE const char* zorbel_language(const char* preferred) {
     return chosen.c_str();
 }
 
+// 1 when `language` (as zorbel_language returns it) is written from right to
+// left, by the same rule as on the desktop.
+EMSCRIPTEN_KEEPALIVE int zorbel_right_to_left(const char* language) { return zorbel::IsRightToLeft(language) ? 1 : 0; }
+
 // The page reads the local clock: the game's module has no time zone of its own.
 EMSCRIPTEN_KEEPALIVE double zorbel_time_of_day_seed(int secondsSinceMidnight, double micros) {
     return static_cast<double>(zorbel::TimeOfDaySeed(secondsSinceMidnight, static_cast<std::uint64_t>(micros)));

@@ -177,12 +177,14 @@ export class MenuBar {
         else this.enter(focused);
         return true;
       }
+      // Right goes on and Left back, the other way round in a language
+      // written from right to left, whose bar and submenus run leftwards.
       case 'ArrowRight':
-        if (inMenu && focused.popup) this.enter(focused);
-        else this.besideTitle(1);
-        return true;
       case 'ArrowLeft':
-        if (focused.level > 1) {
+        if ((e.key === 'ArrowRight') === (getComputedStyle(this.bar).direction !== 'rtl')) {
+          if (inMenu && focused.popup) this.enter(focused);
+          else this.besideTitle(1);
+        } else if (focused.level > 1) {
           const opener = this.open[focused.level - 1];
           this.closeFrom(focused.level - 1);
           opener.focus();

@@ -216,6 +216,7 @@ const language = game.text(game.withText(navigator.languages.join(','), game.zor
 if (language) {
   texts = await (await fetch(`i18n/${language}.json`)).json();
   document.documentElement.lang = language.replace('_', '-');
+  if (game.withText(language, game.zorbel_right_to_left)) document.documentElement.dir = 'rtl';
 }
 if (await firstBoard()) {
   play();

@@ -2,8 +2,12 @@
 // language as navigator.languages, the title, the whole menu tree and both
 // labels read as its i18n/*.ts file says (so a language that falls back to
 // another fails), the tree keeps the Russian shape and keys, the widest
-// label texts fit their labels, no menu caption is cut, and every letter is
-// a real glyph rather than the empty box of a missing one.
+// label texts fit their labels at 100 % and at 200 %, no menu caption is
+// cut, and every letter is a real glyph rather than the empty box of a
+// missing one. A language written from right to left (told by the letters
+// of its texts) mirrors the menu bar, the menus, their arrow keys and the
+// labels, and not the board: a click and a drag land on the cells drawn
+// under the pointer.
 // Usage: node languages.mjs <site folder>
 import { existsSync, readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -16,6 +20,12 @@ const MOST_MOVES = 550;  // every cell-and-direction pair of the board
 const SCORE_CAP = 32000;
 const CELL = 40;
 const COLUMNS = 15;
+const CELLS = 150;
+const LABEL_LEFT = [5, 165];  // from the client's leading edge
+const MARGIN = 5;  // the board's, from the client's left edge in any language
+const SLACK = 1;   // CSS pixels of rounding between two edges that meet
+const INSET = 3;   // how far in from its label's leading edge a text may begin
+const RIGHT_TO_LEFT = /^\P{L}*[\p{Script=Arabic}\p{Script=Hebrew}\p{Script=Syriac}\p{Script=Thaana}\p{Script=Nko}]/u;
 
 // One .ts file as its translators wrote it: "context|source" -> text. The
 // page's own JSON is made from the same file by other code, so a fault in
@@ -75,23 +85,89 @@ function readMenus() {
   return { entries, cut };
 }
 
-// Each text set into each label in turn, its width and height in the
-// label's own font against the label's room; the label is given back its
-// text. Runs in the page.
+// Each text set into each label in turn: its width in the label's own font
+// against the label's room, its ink from the top of its highest letter to
+// the foot of its lowest (on the baseline, which a box of no size marks)
+// within the label's height, and how far in from the label's leading edge
+// it begins; the label is given back its text. Runs in the page.
 function measureLabels(texts) {
+  const context = new OffscreenCanvas(1, 1).getContext('2d');
   return [...document.querySelectorAll('.label')].flatMap(label => {
     const kept = label.textContent;
+    const style = getComputedStyle(label);
+    const box = label.getBoundingClientRect();
     const out = texts.map(text => {
       label.textContent = text;
       const range = document.createRange();
       range.selectNodeContents(label);
       const r = range.getBoundingClientRect();
-      return { text, width: r.width, height: r.height, room: label.clientWidth, roomHeight: label.clientHeight,
-        fits: label.scrollWidth <= label.clientWidth && label.scrollHeight <= label.clientHeight && r.width <= label.clientWidth };
+      const baseline = document.createElement('span');
+      baseline.style.cssText = 'display: inline-block; width: 0; height: 0';
+      label.append(baseline);
+      const y = baseline.getBoundingClientRect().top;
+      Object.assign(context, { font: style.font, direction: style.direction });
+      const ink = context.measureText(text);
+      const top = y - ink.actualBoundingBoxAscent - box.top;
+      const bottom = y + ink.actualBoundingBoxDescent - box.top;
+      const inset = style.direction === 'rtl' ? box.right - r.right : r.left - box.left;
+      return { text, width: r.width, top, bottom, inset, room: label.clientWidth, roomHeight: label.clientHeight,
+        fits: label.scrollWidth <= label.clientWidth && r.width <= label.clientWidth && top >= 0 && bottom <= label.clientHeight };
     });
     label.textContent = kept;
     return out;
   });
+}
+
+// Where the window's parts lie, and where the first menu opens. Runs in the page.
+function readLayout() {
+  const box = e => (typeof e === 'string' ? document.querySelector(e) : e).getBoundingClientRect().toJSON();
+  const first = document.querySelector('.title');
+  first.click();
+  const popup = box(first.popup);
+  first.click();
+  return { client: box('.client'), bar: box('.menubar'), board: box('.board'), labels: [box('.steps'), box('.exp')],
+    titles: [...document.querySelectorAll('.title')].map(box), popup, cells: [box('#cell-1'), box(`#cell-${15}`)],
+    dir: document.documentElement.dir };
+}
+
+const near = (a, b) => Math.abs(a - b) <= SLACK;
+const centre = (board, i) => ({ x: board.left + CELL * ((i - 1) % COLUMNS) + CELL / 2,
+  y: board.top + CELL * Math.floor((i - 1) / COLUMNS) + CELL / 2 });
+
+// The window mirrored, or not, as the language is written; the board never.
+async function checkDirection(d, code, rtl) {
+  const l = await d.evaluate(readLayout);
+  check(l.dir === (rtl ? 'rtl' : ''), `${code}: the page's dir is "${l.dir}"`);
+  // Distances from the client's leading edge, the right one in right to left.
+  const lead = r => (rtl ? l.client.right - r.right : r.left - l.client.left);
+  const [first, second] = l.titles;
+  check(near(rtl ? l.bar.right - first.right : first.left - l.bar.left, 0) && near(lead(second), lead(first) + first.width),
+    `${code}: the menu bar does not start at its ${rtl ? 'right' : 'left'}`, JSON.stringify(l.titles));
+  check(near(l.popup.top, first.bottom) && near(rtl ? l.popup.right : l.popup.left, rtl ? first.right : first.left),
+    `${code}: the first menu does not open under its title`, `${JSON.stringify(l.popup)} under ${JSON.stringify(first)}`);
+  l.labels.forEach((label, k) => check(near(lead(label), LABEL_LEFT[k]), `${code}: label ${k} at ${lead(label)} from the leading edge`));
+  check(near(l.board.left - l.client.left, MARGIN) && near(l.cells[0].left, l.board.left) && near(l.cells[1].right, l.board.right),
+    `${code}: the board or its cells are mirrored`, JSON.stringify([l.board, l.cells]));
+
+  // Right to left, a click selects the cell drawn under it, far from the
+  // hinted move, and a drag along that move swaps its two cells, which
+  // score. (The browser scenario plays left to right.)
+  if (rtl) {
+    const s = await d.evaluate(() => globalThis.zorbelState());
+    const far = s.HintFrom <= CELLS / 2 ? CELLS : 1;
+    await d.click(centre(l.board, far).x, centre(l.board, far).y);
+    await d.waitFor(cell => globalThis.zorbelState().FirstCell === cell, far);
+    await d.drag(centre(l.board, s.HintFrom), centre(l.board, s.HintTo));
+    await d.waitFor(score => { const t = globalThis.zorbelState(); return t.Score > score && !t.main; }, s.Score);
+  }
+
+  // The arrows across the menus go the way the bar runs: the inward one
+  // opens a submenu and the outward one leaves it. F10, to the settings,
+  // down to the speeds, in, out, in again, down one: 5 times a second.
+  const [inward, outward] = rtl ? ['ArrowLeft', 'ArrowRight'] : ['ArrowRight', 'ArrowLeft'];
+  for (const key of ['F10', inward, 'Enter', 'ArrowDown', inward, outward, inward, 'ArrowDown', 'Enter']) await d.key(key);
+  const tick = (await d.evaluate(() => globalThis.zorbelState())).TickMs;
+  check(tick === 200, `${code}: the menu keys ${inward} and ${outward} do not walk the menus`, `the tick is ${tick} ms`);
 }
 
 // Letters drawn as the empty box of a missing glyph: each letter painted
@@ -116,8 +192,10 @@ function missingGlyphs(shown) {
   return missing;
 }
 
+const ready = d => d.waitFor(() => performance.getEntriesByName('zorbel-ready').length > 0);
+
 async function play(d) {
-  await d.waitFor(() => performance.getEntriesByName('zorbel-ready').length > 0);
+  await ready(d);
   const s = await d.evaluate(() => globalThis.zorbelState());
   const box = await d.evaluate(() => document.querySelector('.board').getBoundingClientRect().toJSON());
   for (const i of [s.HintFrom, s.HintTo]) {
@@ -125,6 +203,25 @@ async function play(d) {
   }
   await d.waitFor(() => { const t = globalThis.zorbelState(); return t.Score > 0 && !t.main; });
   return d.evaluate(() => globalThis.zorbelState());
+}
+
+// The widest label texts and the menus fitting their room, and no glyph of
+// theirs a box, at the page's present scale.
+async function checkFit(d, code, widest, captions, scale) {
+  const ratio = await d.evaluate(() => devicePixelRatio);
+  check(ratio * 100 === scale, `${code}: the page is at ${ratio * 100} %, not ${scale} %`);
+  const sizes = await d.evaluate(measureLabels, widest);
+  const cut = sizes.filter(m => !m.fits);
+  check(cut.length === 0, `${code}: label texts cut at ${scale} %`, cut.map(m =>
+    `"${m.text}" ${m.width.toFixed(1)} wide in ${m.room}, ink ${m.top.toFixed(1)}..${m.bottom.toFixed(1)} in ${m.roomHeight}`).join(', '));
+  const astray = sizes.filter(m => m.inset > INSET);
+  check(astray.length === 0, `${code}: label texts away from the leading edge`, astray.map(m => `"${m.text}" ${m.inset}`).join(', '));
+  const menus = await d.evaluate(readMenus);
+  check(menus.cut.length === 0, `${code}: menu captions cut at ${scale} %`, menus.cut.join(', '));
+  const missing = await d.evaluate(missingGlyphs, [['.label', widest.join('')], ['.title', captions]]);
+  check(missing.length === 0, `${code}: empty boxes for missing glyphs at ${scale} %`, missing.join(', '));
+  const most = sizes.reduce((a, b) => (b.width > a.width ? b : a));
+  console.log(`ok - ${code} at ${scale} %: widest label text "${most.text}" ${most.width.toFixed(1)} of ${most.room} px`);
 }
 
 async function language(url, code, russianMenus) {
@@ -151,7 +248,6 @@ async function language(url, code, russianMenus) {
       .find(k => JSON.stringify(expected[k]) !== JSON.stringify(menus.entries[k]));
     check(differ === undefined, `${code}: the menu tree`,
       `entry ${differ} is ${JSON.stringify(menus.entries[differ])}, wanted ${JSON.stringify(expected[differ])}`);
-    check(menus.cut.length === 0, `${code}: menu captions cut`, menus.cut.join(', '));
 
     const fill = (text, n) => text.replace('%1', String(n));
     const steps = await d.text('.steps');
@@ -159,16 +255,12 @@ async function language(url, code, russianMenus) {
     const wantSteps = s.MoveCount ? fill(tr('Labels', 'Ходов: %1'), s.MoveCount) : tr('Labels', 'Ходов нет!');
     check(steps === wantSteps && exp === fill(tr('Labels', 'Счёт: %1'), s.Score), `${code}: the labels`, `${steps}|${exp}`);
     const widest = [fill(tr('Labels', 'Ходов: %1'), MOST_MOVES), tr('Labels', 'Ходов нет!'), fill(tr('Labels', 'Счёт: %1+'), SCORE_CAP)];
-    const sizes = await d.evaluate(measureLabels, widest);
-    const cut = sizes.filter(m => !m.fits);
-    check(cut.length === 0, `${code}: label texts cut`, cut.map(m => `"${m.text}" ${m.width.toFixed(1)}x${m.height} in ${m.room}x${m.roomHeight}`).join(', '));
-
-    const shown = [['.label', widest.join('')], ['.title', menus.entries.map(e => e.caption ?? '').join('')]];
-    const missing = await d.evaluate(missingGlyphs, shown);
-    check(missing.length === 0, `${code}: empty boxes for missing glyphs`, missing.join(', '));
+    const captions = menus.entries.map(e => e.caption ?? '').join('');
+    await checkFit(d, code, widest, captions, 100);
+    await checkDirection(d, code, RIGHT_TO_LEFT.test(tr('Menu', 'Игра')));
+    await d.setScale(2);
+    await checkFit(d, code, widest, captions, 200);
     check(d.errors().length === 0, `${code}: errors in the console`, d.errors().join('\n'));
-    const most = sizes.reduce((a, b) => (b.width > a.width ? b : a));
-    console.log(`ok - ${code}: widest label text "${most.text}" ${most.width.toFixed(1)} of ${most.room} px`);
     return menus.entries;
   } finally {
     await d.close();

@@ -32,6 +32,12 @@ export async function openChromium({ locale = 'ru-RU', deviceScaleFactor = 1 } =
       await page.mouse.up();
     },
     key: name => page.keyboard.press(name),
+    // The page as a screen of `factor` device pixels to the CSS pixel shows
+    // it, from now on.
+    async setScale(factor) {
+      const cdp = await context.newCDPSession(page);
+      await cdp.send('Emulation.setDeviceMetricsOverride', { width: 800, height: 600, deviceScaleFactor: factor, mobile: false });
+    },
     // A PNG of one CSS pixel of the page as shown, base64.
     screenshot: (x, y) => page.screenshot({ clip: { x, y, width: 1, height: 1 } }).then(png => png.toString('base64')),
     // Role and name of each element the selector finds, from Chromium's
