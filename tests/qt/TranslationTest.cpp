@@ -12,7 +12,6 @@
 #include <memory>
 #include <tuple>
 
-#include "common/Language.h"
 #include "common/MenuTable.h"
 #include "play/Play.h"
 #include "qt/BoardAccessible.h"
@@ -225,8 +224,9 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(w.get()));
             QCOMPARE(w->windowTitle(), tr.Text("Window", "Зорбель"));
             // Taller letters may heighten the menu bar, nothing else; the
-            // labels trade places in a language written from right to left.
-            const bool rtl = IsRightToLeft(tr.language.toStdString());
+            // labels trade places in a language written from right to left,
+            // as its translators' letters tell.
+            const bool rtl = tr.Text("Menu", "Игра").isRightToLeft();
             QCOMPARE(w->layoutDirection(), rtl ? Qt::RightToLeft : Qt::LeftToRight);
             QCOMPARE(w->width(), russian->width());
             for (const auto& [label, place] : {std::pair{w->lblSteps(), russian->lblSteps()->geometry()},
