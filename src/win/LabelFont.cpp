@@ -1,6 +1,8 @@
 #include "win/LabelFont.h"
 
+#include <algorithm>
 #include <cwchar>
+#include <string_view>
 
 namespace zorbel::win {
 
@@ -9,7 +11,11 @@ namespace {
 constexpr int kPoints = 9;
 constexpr int kPointsPerInch = 72;
 const wchar_t* const kFaces[] = {L"Calibri", L"Carlito"};
-const char* const kHanLanguages[] = {"ja", "zh_CN"};
+// Languages written in scripts that Calibri and Carlito lack (by the code
+// before any "_"): Arabic, Hebrew, Devanagari, Bengali, Thai, Georgian,
+// Armenian and the Han and Hangul characters.
+const std::string_view kOtherScripts[] = {"ar", "fa", "ur", "ps", "he", "yi", "hi", "mr", "ne", "bn",
+                                          "as", "th", "ka", "hy", "ja", "ko", "zh"};
 
 int CALLBACK Found(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
@@ -35,10 +41,10 @@ HFONT LabelFont(UINT dpi, const std::string& language) {
     SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0, dpi);
     LOGFONTW font = metrics.lfMessageFont;
     font.lfHeight = -MulDiv(kPoints, static_cast<int>(dpi), kPointsPerInch);
-    bool han = false;
-    for (const char* l : kHanLanguages) han = han || language == l;
+    const std::string_view code = std::string_view(language).substr(0, language.find('_'));
+    const bool other = std::find(std::begin(kOtherScripts), std::end(kOtherScripts), code) != std::end(kOtherScripts);
     for (const wchar_t* face : kFaces) {
-        if (han || !Installed(face)) continue;
+        if (other || !Installed(face)) continue;
         wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
         break;
     }

@@ -2,7 +2,9 @@
 // at each screen density.
 #include "win/MainWindow.h"
 
+#include "common/Language.h"
 #include "engine/Engine.h"
+#include "engine/Pictures.h"
 #include "win/LabelFont.h"
 #include "win/Resources.h"
 
@@ -25,6 +27,12 @@ constexpr int kExpLabelLeft = 165;
 constexpr int kLabelWidth = 139;
 constexpr int kLabelHeight = 19;
 
+// A language written from right to left mirrors the window: the menu bar
+// starts at the right, the menus open leftwards and the labels trade places,
+// their texts at their right. The mirror is not inherited: the board keeps
+// drawing and hit-testing left to right, and the labels take it themselves.
+bool Mirrored(const Texts& texts) { return IsRightToLeft(texts.language()); }
+
 }  // namespace
 
 MainWindow::~MainWindow() {
@@ -46,14 +54,18 @@ bool MainWindow::Open(int show) {
     labelGround_ = CreateSolidBrush(kLabelBackground);
 
     const std::wstring& title = texts_.Wide("Window", kCaption);
-    if (CreateWindowExW(0, kWindowClass, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, kClientWidth,
-                        kClientHeight, nullptr, menus_.Build(texts_), instance, this) == nullptr) {
+    const DWORD mirror = Mirrored(texts_) ? WS_EX_LAYOUTRTL : 0;
+    if (CreateWindowExW(mirror | (mirror != 0 ? WS_EX_NOINHERITLAYOUT : 0), kWindowClass, title.c_str(), kStyle,
+                        CW_USEDEFAULT, CW_USEDEFAULT, kClientWidth, kClientHeight, nullptr, menus_.Build(texts_),
+                        instance, this) == nullptr) {
         return false;
     }
     board_.Create(hwnd_);
     for (HWND& label : labelWindows_) {
-        label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0, hwnd_,
-                                nullptr, instance, nullptr);
+        // The line in the middle of the label leaves room above it for the
+        // marks that Devanagari, Bengali and Georgian set high.
+        label = CreateWindowExW(mirror, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_CENTERIMAGE,
+                                0, 0, 0, 0, hwnd_, nullptr, instance, nullptr);
     }
     Layout(GetDpiForWindow(hwnd_));
     Form_Load();
@@ -67,7 +79,10 @@ bool MainWindow::Open(int show) {
 void MainWindow::Layout(UINT dpi) {
     dpi_ = dpi;
     auto scaled = [dpi](int v) { return MulDiv(v, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI); };
-    board_.Place(dpi, scaled(kMargin), scaled(kMargin));
+    // A mirrored window counts x from its right edge: the board is put back
+    // at its place from the left.
+    const int boardLeft = Mirrored(texts_) ? kClientWidth - kMargin - kColumns * kPictureSide : kMargin;
+    board_.Place(dpi, scaled(boardLeft), scaled(kMargin));
     HFONT previous = font_;
     font_ = LabelFont(dpi, texts_.language());
     for (std::size_t k = 0; k < labelWindows_.size(); ++k) {

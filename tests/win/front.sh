@@ -2,13 +2,16 @@
 # Windows edition under Wine, and the checks only this edition has a way to
 # make: every cell against the painter's sheet, decoded into the board the
 # game holds; moves by clicks and by a drag with the score; the hint, eight
-# colours and automatic play; the board's MSAA table; English at 200 %.
+# colours and automatic play; the board's MSAA table; English at 200 %;
+# Arabic, mirrored but for its board, and Korean, in real glyphs; every
+# language's label texts fitting at 100 % and 200 %.
 #
 # Environment: ZORBEL_WINE_PREFIX (made by wine.sh --boot), ZORBEL_MSAA_PROBE
-# (msaa_probe.exe) and ZORBEL_SHEETS (the folder of the painter's sheets).
+# (msaa_probe.exe), ZORBEL_TEXT_PROBE (text_probe.exe), ZORBEL_I18N (the
+# translations) and ZORBEL_SHEETS (the folder of the painter's sheets).
 
 win_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in wine wineserver localedef fc-match compare; do
+for tool in wine wineserver localedef fc-match compare python3; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed" >&2; exit "$SKIP"; }
 done
 [[ -f "${ZORBEL_WINE_PREFIX:-}/system.reg" ]] ||
@@ -23,6 +26,9 @@ readonly -a NAMES_RU=(пусто красный жёлтый зелёный го
 readonly -a NAMES_EN=(empty red yellow green cyan blue magenta ivory orange)
 readonly MENU_POINTS=8 MENU_TITLES_W=400  # the menu font; where the two titles lie at 200 %
 readonly SOFTEN=0x2 TITLE_MATCH=0.9      # blur, and the normalized correlation of a word found
+readonly MENU_EDGE=16                    # pixels from a title's text to its item's edge, at most
+readonly LABEL_W=139 LABEL_H=19 LABEL_TOP=410 LABEL_GROUND='srgb(192,192,192)'
+readonly -a LABEL_LEFT=(5 165)
 SCREEN=1600x1200x24  # room for the window at 200 %
 
 # A prefix of the run's own, so that its wineserver, and with it the game's
@@ -45,9 +51,12 @@ own_prefix "$prefix" || die "cannot copy the Wine prefix $ZORBEL_WINE_PREFIX"
 # Wine hands X the window's title in the codeset of its Unix locale, and
 # xdotool finds the window by that title: without a Russian locale on the
 # machine, the caption would reach X as question marks. One is made here.
+# So are the Arabic and Korean ones, for Wine to take the player's language from.
 mkdir "$work/locale"
-localedef -i ru_RU -f UTF-8 "$work/locale/ru_RU.UTF-8" >>"$work/locale.log" 2>&1 ||
-    { echo "SKIP: cannot make a ru_RU.UTF-8 locale (Debian: locales): $(cat "$work/locale.log")" >&2; exit "$SKIP"; }
+for locale in ru_RU ar_EG ko_KR; do
+    localedef -i "$locale" -f UTF-8 "$work/locale/$locale.UTF-8" >>"$work/locale.log" 2>&1 ||
+        { echo "SKIP: cannot make a $locale.UTF-8 locale (Debian: locales): $(cat "$work/locale.log")" >&2; exit "$SKIP"; }
+done
 export ZORBEL_WINE_LANG=ru_RU.UTF-8
 run=(env LOCPATH="$work/locale" bash "$win_tests/wine.sh" "$prefix" "$zorbel")
 
@@ -276,7 +285,197 @@ front_checks() {
         fail "MSAA: after an arrow key the focus is '$focus', not a cell"
 
     english_at_200
+    labels_fit_everywhere
+    in_other_scripts ar ar_EG.UTF-8 right
+    in_other_scripts ko ko_KR.UTF-8 left
 }
+
+# The texts of translation $1 for the "context|source" keys that follow, one
+# a line; the key "Menu|*" stands for every menu caption, in the file's order.
+ts_texts() {
+    python3 - "$ZORBEL_I18N/zorbel_$1.ts" "${@:2}" <<'EOF'
+import sys
+import xml.etree.ElementTree as ElementTree
+texts = []
+for context in ElementTree.parse(sys.argv[1]).getroot().iter("context"):
+    for message in context.iter("message"):
+        texts.append((context.findtext("name") + "|" + message.findtext("source"), message.findtext("translation")))
+for key in sys.argv[2:]:
+    print("\n".join(text for k, text in texts if k == key or (key == "Menu|*" and k.startswith("Menu|"))))
+EOF
+}
+
+# The widest texts each label can show: the most moves a board can have,
+# none, and the capped score.
+widest_labels() {
+    ts_texts "$1" 'Labels|Ходов: %1' 'Labels|Ходов нет!' 'Labels|Счёт: %1+' | sed 's/%1+/32000+/; s/%1/550/'
+}
+
+# The locale of a player of translation $1 ("pt_BR", or the first region
+# glibc knows for "de"), made in $work/locale if it is not there yet; Wine
+# chooses its fallback fonts by it.
+locale_of() {
+    local code=$1 found
+    [[ $code == *_* ]] || { found=$(ls /usr/share/i18n/locales | grep -m1 -x "${code}_[A-Z][A-Z]") && code=$found; }
+    [[ -d "$work/locale/$code.UTF-8" ]] ||
+        localedef -i "$code" -f UTF-8 "$work/locale/$code.UTF-8" >>"$work/locale.log" 2>&1 || return 1
+    echo "$code.UTF-8"
+}
+
+# Every translation's widest label texts, in the labels' font as Wine draws
+# it for a player of that language at 100 % and at 200 %, fit their labels,
+# with a glyph for every letter. Thai is the exception: Windows' Tahoma has
+# Thai letters, Wine's has none and Wine links no other font to it, so under
+# Wine alone they are boxes; that is said, and not held against the game.
+readonly WINE_HAS_NO_FONT_FOR='th'
+labels_fit_everywhere() {
+    local ts code locale line dpi w h wrong=() unseen=()
+    local -a texts
+    for ts in "$ZORBEL_I18N"/zorbel_*.ts; do
+        code=${ts##*/zorbel_}
+        code=${code%.ts}
+        locale=$(locale_of "$code") || { wrong+=("$code: no locale"); continue; }
+        mapfile -t texts < <(widest_labels "$code")
+        while read -r line; do
+            [[ "$line" == missing* && " $WINE_HAS_NO_FONT_FOR " == *" $code "* ]] && { unseen+=("$code"); continue; }
+            [[ "$line" =~ ^size\ ([0-9]+)\ ([0-9]+)x([0-9]+)\ (.*)$ ]] || { wrong+=("$code: $line"); continue; }
+            dpi=${BASH_REMATCH[1]} w=${BASH_REMATCH[2]} h=${BASH_REMATCH[3]}
+            (( w <= LABEL_W * dpi / 96 && h <= LABEL_H * dpi / 96 )) || wrong+=("$code at $dpi dpi: '${BASH_REMATCH[4]}' ${w}x$h")
+        done < <(env LOCPATH="$work/locale" ZORBEL_WINE_LANG="$locale" bash "$win_tests/wine.sh" "$prefix" "$ZORBEL_TEXT_PROBE" \
+            label "$code" "96,$HIGH_DPI" "$work/label.bmp" "${texts[@]}" 2>>"$work/probe.log" | tr -d '\r')
+    done
+    if (( ${#wrong[@]} > 0 )); then
+        fail "label texts that do not fit or lack glyphs: ${wrong[*]}"
+    else
+        log "every language's widest label texts fit at 100 % and 200 %, in real glyphs${unseen:+ (but ${unseen[0]}, which Wine has no font for)}"
+    fi
+}
+
+# A game in language $1 (locale $2), whose menu bar starts at its $3, in a
+# prefix of its own: its menu titles and labels in real glyphs, the first
+# title where the bar starts; right to left, its menu opening under it and
+# the labels mirrored; the board never: a click selects the cell under the
+# pointer, two clicks and a drag swap given cells.
+in_other_scripts() {
+    local code=$1 locale=$2 side=$3 p=$work/prefix-$1 pid w info wx wy ww wh caption missing
+    local -a titles labels saved=("$ox" "$oy" "$win")
+    own_prefix "$p" || { fail "cannot copy the Wine prefix"; return; }
+    mapfile -t titles < <(ts_texts "$code" 'Menu|*')
+    mapfile -t labels < <(widest_labels "$code")
+    caption=$(ts_texts "$code" 'Window|Зорбель')
+    local -a wine=(env LOCPATH="$work/locale" ZORBEL_WINE_LANG="$locale" bash "$win_tests/wine.sh" "$p")
+    "${wine[@]}" "$zorbel" >>"$work/zorbel-$code.log" 2>&1 &
+    pid=$!
+    game_pids+=("$pid")
+    w=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "^$caption\$" 2>/dev/null | head -n1)
+    [[ -n "$w" ]] || { fail "$code: no window named '$caption'"; return; }
+    info=$(xwininfo -id "$w")
+    ww=$(awk '/^ *Width:/ {print $2}' <<<"$info")
+    wh=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+    wx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    wy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    win=$w ox=$wx oy=$((wy + wh - CLIENT_H))
+    load_sheet 1 || { fail "cannot read the painter's sheet"; return; }
+    wait_quiet || fail "$code: the board never came to rest as pictures of the sheet (unknown: $unknown_cells)"
+
+    # Menus and labels in glyphs Wine has, as the game's fonts draw them.
+    missing=$("${wine[@]}" "$ZORBEL_TEXT_PROBE" menu "$code" 96 "$work/title-$code.bmp" "${titles[@]}" 2>>"$work/probe.log" |
+        tr -d '\r' | grep '^missing')
+    [[ -z "$missing" ]] || fail "$code: menu captions drawn without glyphs: $missing"
+    missing=$("${wine[@]}" "$ZORBEL_TEXT_PROBE" label "$code" 96 "$work/label-$code.bmp" "${labels[@]}" 2>>"$work/probe.log" |
+        tr -d '\r' | grep '^missing')
+    [[ -z "$missing" ]] || fail "$code: label texts drawn without glyphs: $missing"
+
+    # The first title as Wine draws it in the menu font, its ink alone,
+    # found in the bar.
+    local bar=$((wh - CLIENT_H)) found score tx tw
+    screenshot
+    convert "$shot" -crop "${ww}x${bar}+$wx+$wy" +repage -colorspace gray "$work/bar-$code.png"
+    convert "$work/title-$code.bmp" -colorspace gray -trim +repage "$work/title-$code.png" ||
+        { fail "$code: the probe drew no title"; return; }
+    tw=$(identify -format '%w' "$work/title-$code.png")
+    found=$(compare -dissimilarity-threshold 1 -metric NCC -subimage-search "$work/bar-$code.png" "$work/title-$code.png" null: 2>&1)
+    [[ "$found" =~ ^([0-9.]+)\ @\ ([0-9]+),[0-9]+ ]] || { fail "$code: cannot look for the first title: $found"; return; }
+    score=${BASH_REMATCH[1]} tx=${BASH_REMATCH[2]}
+    awk -v s="$score" -v m="$TITLE_MATCH" 'BEGIN {exit !(s >= m)}' ||
+        fail "$code: no menu title '${titles[0]}' in the menu bar (best match $found)"
+    if [[ $side == right ]]; then
+        (( ww - (tx + tw) < MENU_EDGE )) || fail "$code: the first title ends $((ww - tx - tw)) pixels from the bar's right"
+    else
+        (( tx < MENU_EDGE )) || fail "$code: the first title starts $tx pixels into the bar"
+    fi
+    log "$code: the first title '${titles[0]}' at x $tx of $ww (match $score); menus and labels in real glyphs"
+    [[ $side == right ]] && mirrored_menu_and_labels "$code" "$pid" "$wx" "$wy" "$((tx + tw / 2))" "$((tx + tw))" "$bar"
+
+    # The board is not mirrored: the cell under the pointer is the one the
+    # game selects, and given moves swap their cells.
+    local moves far from to s0 s1
+    moves=$(board_awk moves)
+    read -r from to < <(sed -n 2p <<<"$moves")
+    far=$(( from <= CELLS / 2 ? CELLS : 1 ))
+    click_at $(cell_centre "$far")
+    screenshot_after_change "$(board_signature)" && decode_board && [[ "$(marked_cells)" == "$far" ]] ||
+        fail "$code: a click on cell $far selected [$(marked_cells)]"
+    click_at $(cell_centre "$from")
+    click_at $(cell_centre "$to")
+    sleep 0.3
+    wait_quiet || fail "$code: the swap $from -> $to did not settle"
+    probe "$p"
+    s0=$(grep -o '[0-9]\+' <<<"$score_text" | head -n1)
+    (( ${s0:-0} >= 3 )) || fail "$code: after the clicks $from, $to the score label reads '$score_text'"
+    read -r from to < <(board_awk moves | sed -n 2p)
+    xdotool mousemove --sync $(cell_centre "$from") mousedown 1 mousemove --sync $(cell_centre "$to") mouseup 1
+    sleep 0.3
+    wait_quiet || fail "$code: the drag $from -> $to did not settle"
+    probe "$p"
+    s1=$(grep -o '[0-9]\+' <<<"$score_text" | head -n1)
+    (( ${s1:-0} >= ${s0:-0} + 3 )) || fail "$code: after the drag $from -> $to the score label reads '$score_text'"
+    log "$code: a click on $far selected it; two clicks and a drag scored ${s0:-0}, then ${s1:-0}"
+
+    xdotool windowfocus --sync "$w" 2>/dev/null
+    xdotool key Escape
+    wait_exit "$pid" || fail "$code: the game did not end on Escape"
+    ox=${saved[0]} oy=${saved[1]} win=${saved[2]}
+}
+
+# Right to left: a click on the first title (game $2, window at $3,$4, the
+# title's middle at $5 and its end at $6 in the bar of height $7) opens its
+# menu under it, reaching leftwards from the title's right; the labels trade
+# places, and the moves label's text ends at the label's right.
+mirrored_menu_and_labels() {
+    local code=$1 pid=$2 wx=$3 wy=$4 middle=$5 end=$6 bar=$7 shown drop info dx dy dw deadline k left lead
+    shown=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort)
+    click_at $((wx + middle)) $((wy + bar / 2))
+    deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
+    until drop=$(comm -13 <(echo "$shown") <(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | sort) | head -n1) &&
+        [[ -n "$drop" ]]; do
+        (( $(now_ms) < deadline )) || break
+        sleep 0.1
+    done
+    if [[ -n "$drop" ]]; then
+        info=$(xwininfo -id "$drop")
+        dx=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+        dy=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+        dw=$(awk '/^ *Width:/ {print $2}' <<<"$info")
+        (( dy >= oy && dy - oy <= MENU_EDGE && dx + dw >= wx + end && dx + dw - (wx + end) <= MENU_EDGE )) ||
+            fail "$code: the first menu opens at ${dw} wide +$dx+$dy, not under its title ending at $((wx + end))"
+        log "$code: the first menu opens at +$dx+$dy, $dw wide, under its title ending at $((wx + end))"
+        xdotool key Escape
+    else
+        fail "$code: a click on the first title opened no menu"
+    fi
+    settled_screenshot
+    for k in 0 1; do
+        left=$(( CLIENT_W - LABEL_LEFT[k] - LABEL_W ))
+        [[ "$(pixel $((left + 1)) $((LABEL_TOP + 1)))" == "$LABEL_GROUND" &&
+           "$(pixel $((LABEL_LEFT[k] + 1)) $((LABEL_TOP + 1)))" == "$BACKGROUND" ]] || fail "$code: label $k is not at x $left"
+    done
+    lead=$(convert "$shot" -crop "${LABEL_W}x${LABEL_H}+$((ox + CLIENT_W - LABEL_LEFT[0] - LABEL_W))+$((oy + LABEL_TOP))" +repage \
+        -fuzz 20% -trim -format '%[fx:page.width - page.x - w]' info:)
+    (( lead <= MENU_EDGE )) || fail "$code: the moves label's text ends $lead pixels from its right"
+    log "$code: labels mirrored, the moves label's text $lead pixels from its right"
+}
+
 
 # A second game in a prefix of its own: English (LANG=en_US.UTF-8) at 200 %
 # (LogPixels 192). The window and the board twice the size, the board drawn
