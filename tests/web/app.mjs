@@ -132,7 +132,24 @@ async function installAndNewBuild() {
   const context = await chromium.launchPersistentContext(profile, { executablePath: '/usr/bin/chromium', args: CHROMIUM_FLAGS,
     locale: 'ru-RU', viewport: { width: 800, height: 600 } });
   try {
+    // A first visit whose worker gets a file other than its build made it
+    // (as from a network that answers for the server) keeps no copy at
+    // all; the next visit, with the file as it should be, keeps the build.
+    const sheet = join(copy, 'balls-3x-symbols.png');
+    const picture = readFileSync(sheet);
+    writeFileSync(sheet, 'not a picture');
     const page = await open(context, server.url);
+    await drawn(page);
+    const failedCopy = await page.evaluate(async () => {
+      const registration = await navigator.serviceWorker.getRegistration() ?? await navigator.serviceWorker.register('sw.js');
+      const worker = registration.installing ?? registration.waiting ?? registration.active;
+      const settled = () => ['redundant', 'activated'].includes(worker.state);
+      await new Promise(resolve => (settled() ? resolve() : worker.addEventListener('statechange', () => settled() && resolve())));
+      return `${worker.state}, ${(await caches.keys()).filter(n => n.startsWith('zorbel-')).length} caches`;
+    });
+    expect(failedCopy === 'redundant, 0 caches', 'a service worker that did not get its whole build keeps nothing of it', failedCopy);
+    writeFileSync(sheet, picture);
+    await page.reload();
     await drawn(page);
     const cdp = await context.newCDPSession(page);
     const manifest = await cdp.send('Page.getAppManifest');
