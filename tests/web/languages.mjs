@@ -8,6 +8,7 @@
 import { existsSync, readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { installStateReader } from './kept.mjs';
 import { openChromium } from './playwright-adapter.mjs';
 import { serve } from './serve.mjs';
 
@@ -118,6 +119,7 @@ function missingGlyphs(shown) {
 
 async function play(d) {
   await d.waitFor(() => performance.getEntriesByName('zorbel-ready').length > 0);
+  await d.evaluate(installStateReader);
   const s = await d.evaluate(() => globalThis.zorbelState());
   const box = await d.evaluate(() => document.querySelector('.board').getBoundingClientRect().toJSON());
   for (const i of [s.HintFrom, s.HintTo]) {
