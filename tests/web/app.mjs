@@ -449,14 +449,14 @@ async function frozen(url) {
       'frozen for 5 s during automatic play, the tab plays on at its pace when it comes back, and looks for a new build',
       `${inFreeze} keeps while frozen; after, at ${after.join(' ')} ms; ${asked} -> ${updates} looks`);
   } finally {
-    await driver?.close();
-    if (browser.exitCode === null) {
-      const ended = new Promise(resolve => browser.once('exit', resolve));
-      browser.kill();
-      await ended;
-    }
-    // Chromium's helpers may still be writing to the profile for a moment.
-    rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
+    // Closed as a player closes it, so that it has written its profile
+    // before the profile goes; killed if that does not end it.
+    const ended = new Promise(resolve => (browser.exitCode === null ? browser.once('exit', resolve) : resolve()));
+    await driver?.newBrowserCDPSession().then(cdp => cdp.send('Browser.close')).catch(() => browser.kill());
+    await Promise.race([ended, new Promise(resolve => setTimeout(resolve, WAIT_MS))]);
+    browser.kill();
+    await ended;
+    rmSync(profile, { recursive: true, force: true, maxRetries: 20, retryDelay: 250 });
   }
 }
 
