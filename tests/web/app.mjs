@@ -153,10 +153,11 @@ async function installAndNewBuild() {
     await drawn(page);
     const failedCopy = await page.evaluate(async () => {
       const registration = await navigator.serviceWorker.getRegistration() ?? await navigator.serviceWorker.register('sw.js');
+      // No worker at all: its install has failed already.
       const worker = registration.installing ?? registration.waiting ?? registration.active;
-      const settled = () => ['redundant', 'activated'].includes(worker.state);
+      const settled = () => !worker || ['redundant', 'activated'].includes(worker.state);
       await new Promise(resolve => (settled() ? resolve() : worker.addEventListener('statechange', () => settled() && resolve())));
-      return `${worker.state}, ${(await caches.keys()).filter(n => n.startsWith('zorbel-')).length} caches`;
+      return `${worker?.state ?? 'redundant'}, ${(await caches.keys()).filter(n => n.startsWith('zorbel-')).length} caches`;
     });
     expect(failedCopy === 'redundant, 0 caches', 'a service worker that did not get its whole build keeps nothing of it', failedCopy);
     writeFileSync(sheet, picture);
