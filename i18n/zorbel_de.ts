@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>Spiel hierher holen</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>Das Spiel konnte nicht geladen werden. Bitte die Netzwerkverbindung prüfen.</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>Erneut versuchen</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>Move the game here</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>The game could not be loaded. Check your network connection.</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>Try again</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>Traer la partida aquí</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>No se pudo cargar el juego. Comprueba tu conexión a la red.</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>Reintentar</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

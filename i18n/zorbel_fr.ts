@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>Déplacer la partie ici</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>Impossible de charger le jeu. Vérifiez votre connexion réseau.</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>Réessayer</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>Sposta qui la partita</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>Impossibile caricare il gioco. Controlla la connessione di rete.</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>Riprova</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>ゲームをこのタブに移す</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>ゲームを読み込めませんでした。ネットワーク接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>再試行</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>Przenieś grę tutaj</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>Nie udało się wczytać gry. Sprawdź połączenie z siecią.</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>Spróbuj ponownie</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

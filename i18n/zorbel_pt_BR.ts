@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>Trazer o jogo para cá</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>Não foi possível carregar o jogo. Verifique sua conexão com a internet.</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>Tentar novamente</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>Oyunu buraya taşı</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>Oyun yüklenemedi. Ağ bağlantınızı kontrol edin.</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>Tekrar dene</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

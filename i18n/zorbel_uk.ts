@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>Перенести гру сюди</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>Не вдалося завантажити гру. Перевірте підключення до мережі.</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>Спробувати знову</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -168,6 +168,14 @@
         <source>Перенести игру сюда</source>
         <translation>将游戏移到这里</translation>
     </message>
+    <message>
+        <source>Не удалось загрузить игру. Проверьте подключение к сети.</source>
+        <translation>无法加载游戏。请检查网络连接。</translation>
+    </message>
+    <message>
+        <source>Попробовать снова</source>
+        <translation>重试</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

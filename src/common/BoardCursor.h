@@ -18,6 +18,8 @@ public:
     Action Press(Key k, Int selected);
     // A mouse press hides the cursor until the next arrow.
     void Hide() { cell_ = 0; }
+    // Where a game taken back had it (0: hidden).
+    void Place(Int cell) { cell_ = cell; }
     Int cell() const { return cell_; }  // 0 while hidden
 
 private:

@@ -2,9 +2,6 @@
 
 namespace zorbel {
 
-constexpr Int kMinLifetime = 6;
-constexpr Int kLifetimeSpan = 11;  // lifetimes 6..16
-
 void AgeActiveBalls(GameState& s) {
     for (Int i = 1; i <= kCells; ++i) {
         if (s.Active[i] != 0) --s.Active[i];

@@ -22,12 +22,17 @@ void MarkRayDown(GameState& s, Int c);
 // Gravity, refill and score.
 void DropBalls(GameState& s);
 void RefillBoard(Game& g);
+// The labels' texts for the count and the score in the record.
+void ShowMoveCount(Game& g);
+void ShowScore(Game& g);
 
 // Move counter: returns 1 at a stalemate (three rows marked), else 0.
 Int CountMoves(Game& g);
 void MarkRandomRows(Game& g);
 
-// Active balls.
+// Active balls: each is placed with 6..16 ageing steps to live.
+constexpr Int kMinLifetime = 6;
+constexpr Int kLifetimeSpan = 11;
 void AgeActiveBalls(GameState& s);
 void PlaceActiveBall(Game& g);
 void ClearActive(GameState& s);

@@ -88,13 +88,18 @@ Int CountMoves(Game& g) {
         g.HintTo = moveTo[k];
     }
 
-    if (g.MoveCount != 0) {
-        SetLabelText(g.ui, Label::Steps, g.texts->moves, g.MoveCount);
-        return 0;
-    }
-    g.ui.SetLabel(Label::Steps, g.texts->noMoves);
+    ShowMoveCount(g);
+    if (g.MoveCount != 0) return 0;
     MarkRandomRows(g);
     return 1;
+}
+
+void ShowMoveCount(Game& g) {
+    if (g.MoveCount != 0) {
+        SetLabelText(g.ui, Label::Steps, g.texts->moves, g.MoveCount);
+    } else {
+        g.ui.SetLabel(Label::Steps, g.texts->noMoves);
+    }
 }
 
 void MarkRandomRows(Game& g) {

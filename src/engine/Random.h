@@ -1,8 +1,8 @@
 #pragma once
 // The one source of randomness. Every draw is a uniform single-precision
 // r with 0 <= r < 1; tests replace the source to script exact values.
+#include <array>
 #include <cstdint>
-#include <random>
 
 #include "engine/GameState.h"
 
@@ -21,14 +21,27 @@ Int DrawBelow(RandomSource& rnd, Int n);
 inline Int DrawOneOf(RandomSource& rnd, Int n) { return static_cast<Int>(DrawBelow(rnd, n) + 1); }
 
 // The production source: a Mersenne twister whose 24 high bits make r, so
-// r is a multiple of 2^-24 and never reaches 1.
+// r is a multiple of 2^-24 and never reaches 1. It is the standard's
+// mt19937, word for word, written out so that its state can be read and
+// given back: a game kept by the browser tab goes on after a reload with
+// the very draws it would have made.
 class TwisterRandom final : public RandomSource {
 public:
-    explicit TwisterRandom(std::uint64_t seed) : engine_(seed) {}
+    static constexpr std::size_t kWords = 624;
+    struct State {
+        std::array<std::uint32_t, kWords> words{};
+        std::uint32_t next = kWords;  // the word the next draw tempers; kWords: all used, twist first
+    };
+
+    explicit TwisterRandom(std::uint64_t seed);
     float Next() override;
+    const State& state() const { return state_; }
+    void Restore(const State& s) { state_ = s; }
 
 private:
-    std::mt19937 engine_;
+    std::uint32_t Word();
+    void Twist();
+    State state_;
 };
 
 // Seed taken from the time of day: seconds since midnight with their fraction.

@@ -14,6 +14,10 @@ void RefillBoard(Game& g) {
         previous = c;
         if (g.Score != kScoreCap && g.AutoMode == 0) ++g.Score;
     }
+    ShowScore(g);
+}
+
+void ShowScore(Game& g) {
     SetLabelText(g.ui, Label::Exp, g.Score == kScoreCap ? g.texts->scoreCapped : g.texts->score, g.Score);
 }
 

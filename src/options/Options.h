@@ -39,4 +39,10 @@ void mnuSymbols_Click(Game& g);
 // Start-up defaults: 6 colours, active balls on, 250 ms.
 void SetDefaults(GameState& s);
 
+// The check mark and the enabled state of each item for the record as it
+// stands, as the commands above leave them: for a window that takes back a
+// game it kept.
+bool ItemChecked(const GameState& s, MenuItem m);
+bool ItemEnabled(const GameState& s, MenuItem m);
+
 }  // namespace zorbel

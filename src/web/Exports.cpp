@@ -1,12 +1,11 @@
-// The functions the page calls: one per kind of event, the choice of
-// language, and a read-out of the game record for tests and the curious.
+// The functions the page calls: one per kind of event, and the choice of
+// language.
 #include <emscripten/emscripten.h>
 
 #include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "common/Language.h"
@@ -29,24 +28,6 @@ std::vector<std::string> Split(std::string_view list) {
         list.remove_prefix(std::min(comma + 1, list.size()));
     }
     return parts;
-}
-
-void Field(std::string& out, const char* name, int value) {
-    out += out.empty() ? "{\"" : ",\"";
-    out += name;
-    out += "\":";
-    out += std::to_string(value);
-}
-
-void Field(std::string& out, const char* name, const zorbel::CellArray& cells) {
-    out += ",\"";
-    out += name;
-    out += "\":[";
-    for (Int i = 1; i <= zorbel::kCells; ++i) {
-        if (i > 1) out += ',';
-        out += std::to_string(cells[i]);
-    }
-    out += ']';
 }
 
 }  // namespace
@@ -74,10 +55,13 @@ EMSCRIPTEN_KEEPALIVE double zorbel_time_of_day_seed(int secondsSinceMidnight, do
 }
 
 EMSCRIPTEN_KEEPALIVE void zorbel_refuse() { zorbel::web::RefuseSecondCopy(); }
+EMSCRIPTEN_KEEPALIVE void zorbel_failed() { zorbel::web::ReportFailedLoad(); }
 
-EMSCRIPTEN_KEEPALIVE void zorbel_start(double seed) {
+// `kept`: what the tab kept of its game, "" for none; a new game is dealt
+// unless it reads back whole.
+EMSCRIPTEN_KEEPALIVE void zorbel_start(double seed, const char* kept) {
     page = std::make_unique<WebPage>(static_cast<std::uint64_t>(seed));
-    page->Form_Load();
+    page->Form_Load(kept);
 }
 
 // Once the first board is on the screen: the menus and the names.
@@ -96,26 +80,5 @@ EMSCRIPTEN_KEEPALIVE void zorbel_key(int key) {
     }
 }
 EMSCRIPTEN_KEEPALIVE void zorbel_end() { page->End(); }
-
-// The game record as JSON; flags are 0 or 1.
-EMSCRIPTEN_KEEPALIVE const char* zorbel_state() {
-    static std::string out;
-    const zorbel::Game& g = page->game();
-    out.clear();
-    Field(out, "ended", page->ended());
-    Field(out, "main", page->TimerEnabled(zorbel::Timer::Main));
-    Field(out, "auto", page->TimerEnabled(zorbel::Timer::Auto));
-    for (const auto& [name, value] : {std::pair{"FirstCell", g.FirstCell}, {"ColorCount", g.ColorCount},
-                                      {"MoveCount", g.MoveCount}, {"HintFrom", g.HintFrom}, {"HintTo", g.HintTo},
-                                      {"Score", g.Score}, {"TickMs", g.TickMs}, {"AutoMode", g.AutoMode},
-                                      {"ActiveBallsOn", g.ActiveBallsOn}, {"SymbolsOn", g.SymbolsOn}}) {
-        Field(out, name, value);
-    }
-    Field(out, "Board", g.Board);
-    Field(out, "Marks", g.Marks);
-    Field(out, "Active", g.Active);
-    out += '}';
-    return out.c_str();
-}
 
 }  // extern "C"

@@ -38,4 +38,7 @@ ZORBEL_PAGE_CALL(setSymbols) void page_set_symbols(int on);
 ZORBEL_PAGE_CALL(showCursor) void page_show_cursor(int cell);
 ZORBEL_PAGE_CALL(ended) void page_ended(const char* text);
 ZORBEL_PAGE_CALL(refused) void page_refused(const char* text, const char* button);
+ZORBEL_PAGE_CALL(failed) void page_failed(const char* text, const char* button);
+// The game as text for the tab to keep (common/KeptGame.h).
+ZORBEL_PAGE_CALL(keep) void page_keep(const char* game);
 }

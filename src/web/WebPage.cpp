@@ -1,5 +1,7 @@
 #include "web/WebPage.h"
 
+#include <utility>
+
 #include "common/CellName.h"
 #include "engine/Engine.h"
 #include "engine/Pictures.h"
@@ -22,6 +24,10 @@ const char* const kCaption = QT_TRANSLATE_NOOP("Window", "Зорбель");
 // A second tab of the game starts none of its own, and offers to take it over.
 const char* const kOpenElsewhereText = QT_TRANSLATE_NOOP("Web", "Зорбель уже открыт в другой вкладке.");
 const char* const kMoveHereText = QT_TRANSLATE_NOOP("Web", "Перенести игру сюда");
+// A file the first board needs did not come, asked for a few times.
+const char* const kLoadFailedText =
+    QT_TRANSLATE_NOOP("Web", "Не удалось загрузить игру. Проверьте подключение к сети.");
+const char* const kTryAgainText = QT_TRANSLATE_NOOP("Web", "Попробовать снова");
 
 std::string_view View(const std::string& s) { return s; }
 std::size_t Slot(MenuItem m) { return static_cast<std::size_t>(m); }
@@ -45,7 +51,11 @@ void RefuseSecondCopy() {
     page_refused(Translate("Web", kOpenElsewhereText).c_str(), Translate("Web", kMoveHereText).c_str());
 }
 
-void WebPage::Form_Load() {
+void ReportFailedLoad() {
+    page_failed(Translate("Web", kLoadFailedText).c_str(), Translate("Web", kTryAgainText).c_str());
+}
+
+void WebPage::Form_Load(std::string_view kept) {
     page_set_title(Translate("Window", kCaption).c_str());
     const auto entries = MenuEntries();
     for (std::size_t k = 0; k < entries.size(); ++k) {
@@ -54,8 +64,41 @@ void WebPage::Form_Load() {
             checked_[Slot(*item)] = entries[k].checkedAtStart;
         }
     }
+    if (const auto k = ReadKeptGame(kept)) {
+        Resume(*k);
+        return;
+    }
     SetDefaults(game_);
     mnuNew_Click(game_);
+}
+
+// The record, the generator and the timers as they were; the marks, the
+// labels, the board and the cursor shown from them.
+void WebPage::Resume(const KeptGame& k) {
+    static_cast<GameState&>(game_) = k.record;
+    rnd_.Restore(k.random);
+    for (std::size_t m = 0; m < kMenuItems; ++m) {
+        checked_[m] = ItemChecked(game_, static_cast<MenuItem>(m));
+        enabled_[m] = ItemEnabled(game_, static_cast<MenuItem>(m));
+    }
+    timers_ = {TimerState{k.settling, game_.TickMs}, TimerState{k.autoTicking, game_.TickMs}};
+    SendTimer(Timer::Main);
+    SendTimer(Timer::Auto);
+    if (game_.SymbolsOn != 0) RedrawBoard();
+    DrawBoard();
+    ShowMoveCount(game_);
+    if (k.scoreShown) ShowScore(game_);
+    cursor_.Place(k.cursor);
+    if (k.cursor != 0) ShowCursor(k.cursor);
+}
+
+void WebPage::Keep() {
+    if (ended_ || !furnished_) return;
+    KeptGame k{game_, rnd_.state(), timers_[0].on, timers_[1].on, scoreShown_, cursor_.cell()};
+    std::string text = WriteKeptGame(k);
+    if (text == kept_) return;
+    kept_ = std::move(text);
+    page_keep(kept_.c_str());
 }
 
 void WebPage::Furnish() {
@@ -64,6 +107,7 @@ void WebPage::Furnish() {
     SendMenus();
     page_name_board(Translate("Board", kBoardName).c_str());
     for (Int i = 1; i <= kCells; ++i) page_name_cell(i, CellName(i).c_str());
+    Keep();
 }
 
 // Each entry with its item's mark and state as they stand.
@@ -86,10 +130,13 @@ void WebPage::Press(Int cell, int button) {
         ShowCursor(0);
     }
     pointer_.Press(game_, cell, button);
+    Keep();
 }
 
 void WebPage::Release(Int cellUnderPointer, int button) {
-    if (!ended_) pointer_.Release(game_, cellUnderPointer, button);
+    if (ended_) return;
+    pointer_.Release(game_, cellUnderPointer, button);
+    Keep();
 }
 
 void WebPage::Tick(Timer t) {
@@ -100,6 +147,7 @@ void WebPage::Tick(Timer t) {
     } else {
         tmrAuto_Timer(game_);
     }
+    Keep();
 }
 
 void WebPage::Menu(int index) {
@@ -108,6 +156,7 @@ void WebPage::Menu(int index) {
     const MenuEntry& e = entries[static_cast<std::size_t>(index)];
     if (e.item && !enabled_[Slot(*e.item)]) return;
     RunMenuCommand(game_, e);
+    Keep();
 }
 
 void WebPage::Key(BoardCursor::Key k) {
@@ -117,6 +166,7 @@ void WebPage::Key(BoardCursor::Key k) {
         case BoardCursor::Action::Click: ClickIfAllowed(game_, cursor_.cell()); break;
         case BoardCursor::Action::None: break;
     }
+    Keep();
 }
 
 void WebPage::End() {
@@ -148,6 +198,7 @@ void WebPage::SetTimerInterval(Timer t, int ms) {
 }
 
 void WebPage::SetLabel(Label l, std::string_view utf8) {
+    if (l == Label::Exp) scoreShown_ = true;
     page_set_label(l == Label::Steps ? 0 : 1, std::string(utf8).c_str());
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/BoardCursor.h"
+#include "common/KeptGame.h"
 #include "common/MenuTable.h"
 #include "engine/Game.h"
 #include "play/Play.h"
@@ -16,17 +17,23 @@ namespace zorbel::web {
 
 // Another tab holds the game: this one says so and offers to take it over.
 void RefuseSecondCopy();
+// A file the first board needs did not come: the page says so and offers
+// to try again.
+void ReportFailedLoad();
 
 class WebPage final : public Platform {
 public:
     explicit WebPage(std::uint64_t seed);
 
     // Sets the title and the defaults and deals the first game, as Form_Load
-    // does on the desktop; the menus and the cells' names wait for Furnish.
-    void Form_Load();
+    // does on the desktop, or takes back the game the tab kept (`kept`, as
+    // the page last had it to keep) where it stood; the menus and the cells'
+    // names wait for Furnish.
+    void Form_Load(std::string_view kept);
     // Sends what the first board does not need: the menus with their marks,
     // and the board's and cells' names for screen readers. From then on
-    // changes to them are sent as they happen.
+    // changes to them are sent as they happen, and the game is handed to
+    // the page to keep after every event that changed it.
     void Furnish();
     void Press(Int cell, int button);
     void Release(Int cellUnderPointer, int button);
@@ -57,6 +64,9 @@ private:
         int ms = kDefaultTickMs;
     };
 
+    void Resume(const KeptGame& k);
+    // Hands the game to the page to keep, if it changed since last time.
+    void Keep();
     void SendTimer(Timer t);
     void ShowCursor(Int cell);
     // The cell's name for screen readers, in the player's language.
@@ -76,6 +86,8 @@ private:
     std::array<bool, kMenuItems> checked_{};
     bool furnished_ = false;
     bool ended_ = false;
+    bool scoreShown_ = false;
+    std::string kept_;  // the game as last handed to the page to keep
     std::map<const char*, std::string> cellWords_;  // source text -> its translation
 };
 

@@ -3,6 +3,8 @@
 // a pixel for every device pixel of the window as scaled on the screen, and
 // the pictures come from the sheet painted for the next whole ratio of
 // device pixels to board pixels, so the balls stay crisp at any size.
+import { retried } from './retry.mjs';
+
 const COLUMNS = 15;
 const ROWS = 10;
 const CELL = 40;  // CSS pixels
@@ -21,6 +23,8 @@ export class Board {
     this.cursor = 0;
     this.symbols = false;
     this.sheets = new Map();
+    this.sheet = null;  // the sheet the cells are painted from, once one is here
+    this.wanted = null;  // the sheet asked for last
     this.scale = scale;
     this.fit();
     this.use(this.load(false));
@@ -59,34 +63,44 @@ export class Board {
     this.context.imageSmoothingQuality = 'high';
   }
 
-  // The sheet for this ratio, plain or with symbols, loaded once.
+  // The sheet for this ratio, plain or with symbols, loaded once; a request
+  // that fails is made again a few times (retry.mjs).
   load(symbols) {
     const ratio = Math.min(SHEET_RATIOS, Math.max(1, Math.ceil(this.ratio - RATIO_SLACK)));
     const name = `balls-${ratio}x${symbols ? '-symbols' : ''}.png`;
     if (!this.sheets.has(name)) {
-      const image = new Image();
-      image.src = name;
-      // Loaded is enough: the canvas decodes a sheet this small at once,
-      // where decode() would wait for one of the browser's frames.
-      const ready = new Promise(resolve => {
-        if (image.complete) resolve();
-        else image.addEventListener('load', () => resolve(), { once: true });
-      });
-      this.sheets.set(name, { image, side: CELL * ratio, ready });
+      const sheet = { name, image: null, side: CELL * ratio };
+      sheet.ready = retried(() => picture(name)).then(image => { sheet.image = image; });
+      this.sheets.set(name, sheet);
     }
     return this.sheets.get(name);
   }
 
-  // Paints every cell from `sheet`: at once if it is here, else once it has
-  // arrived, unless another sheet has been asked for meanwhile. Until then
-  // paint() draws nothing.
+  // Paints every cell from `sheet` once it is here, unless another sheet
+  // has been asked for meanwhile; until then the cells keep the sheet they
+  // had. A sheet that did not come is asked for anew the next time.
   use(sheet) {
-    this.sheet = sheet;
-    const paintAll = () => {
+    this.wanted = sheet;
+    sheet.ready.then(() => {
+      if (this.wanted !== sheet) return;
+      this.sheet = sheet;
       for (let i = 1; i < this.shown.length; i++) this.paint(i);
-    };
-    if (sheet.image.complete) paintAll();
-    else sheet.ready.then(() => { if (this.sheet === sheet) paintAll(); });
+    }, () => this.sheets.delete(sheet.name));
+  }
+
+  // Resolves once the sheet asked for last is painted from; rejects if it
+  // did not come.
+  async ready() {
+    let sheet;
+    do {
+      sheet = this.wanted;
+      await sheet.ready;
+    } while (sheet !== this.wanted);
+  }
+
+  // Asks again for the sheet that did not come.
+  retry() {
+    this.use(this.load(this.symbols));
   }
 
   // Paints the cells whose pictures differ from those shown.
@@ -115,7 +129,7 @@ export class Board {
   paint(i) {
     const n = this.shown[i];
     const sheet = this.sheet;
-    if (i < 1 || n < 1 || n > PICTURES || !sheet.image.complete) return;
+    if (i < 1 || n < 1 || n > PICTURES || !sheet) return;
     const column = (i - 1) % COLUMNS;
     const row = ((i - 1) / COLUMNS) | 0;
     const x = this.across[column];
@@ -149,4 +163,17 @@ export class Board {
     if (column < 0 || row < 0 || column >= COLUMNS || row >= ROWS) return 0;
     return row * COLUMNS + column + 1;
   }
+}
+
+// One request for a sheet. Loaded is enough: the canvas decodes a sheet
+// this small at once, where decode() would wait for one of the browser's
+// frames.
+function picture(name) {
+  return new Promise((resolve, reject) => {
+    const image = new Image();
+    image.addEventListener('load', () => resolve(image), { once: true });
+    image.addEventListener('error', reject, { once: true });
+    image.src = name;
+    if (image.complete && image.naturalWidth) resolve(image);
+  });
 }

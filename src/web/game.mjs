@@ -33,6 +33,8 @@ export function makeGame(bytes, page) {
     showCursor: cell => page.showCursor(cell),
     ended: t => page.ended(text(t)),
     refused: (t, button) => page.refused(text(t), text(button)),
+    failed: (t, button) => page.failed(text(t), text(button)),
+    keep: t => page.keep(text(t)),
   };
   // All the C library asks of its system: a way to stop, which only a
   // fault in the game would take.

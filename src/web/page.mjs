@@ -7,8 +7,11 @@ import { Board } from './board.mjs';
 import { Cells } from './cells.mjs';
 import { fitWindow } from './fit.mjs';
 import { makeGame } from './game.mjs';
+import { keep, keptGame } from './kept.mjs';
 import { MenuBar } from './menu.mjs';
 import { OneCopy } from './one-copy.mjs';
+import { retried } from './retry.mjs';
+import { Timers } from './timers.mjs';
 
 const canvas = document.querySelector('.board');
 // The first board is drawn on the canvas out of the page, which then takes
@@ -19,8 +22,11 @@ canvas.remove();
 const heading = document.querySelector('.heading');
 const grid = document.querySelector('.cells');
 const labels = [...document.querySelectorAll('.label')];
+// The notice with a button: another tab plays, or a file did not come.
 const refusal = document.querySelector('.refused');
-const timers = [null, null];  // tmrMain, tmrAuto
+let offer = null;  // what its button does
+let tryAgain = null;  // the button's offer after a file did not come
+const timers = new Timers(timer => game.zorbel_tick(timer));
 let texts = {};  // context -> source text -> translation
 let game = null;
 let oneCopy = null;
@@ -52,11 +58,7 @@ const page = {
   addMenuEntry: (...entry) => menu.add(...entry),
   setChecked: (index, on) => menu.setChecked(index, on),
   setEnabled: (index, on) => menu.setEnabled(index, on),
-  // A new interval restarts a running timer, as Qt's does.
-  setTimer(timer, on, ms) {
-    clearInterval(timers[timer]);
-    timers[timer] = on ? setInterval(() => game.zorbel_tick(timer), ms) : null;
-  },
+  setTimer: (timer, on, ms) => timers.set(timer, on, ms),
   setLabel: (label, text) => { labels[label].textContent = text; },
   drawBoard: pictures => board.draw(pictures),
   nameCell: (cell, name) => cells.name(cell, name),
@@ -68,6 +70,7 @@ const page = {
   },
   ended(text) {
     playing = false;
+    keep('');
     soon(() => menu.disable(true));
     canvas.classList.add('over');
     const notice = document.querySelector('.ended');
@@ -75,12 +78,20 @@ const page = {
     notice.hidden = false;
     oneCopy.letGo();
   },
-  refused(text, button) {
-    refusal.querySelector('p').textContent = text;
-    refusal.querySelector('button').textContent = button;
-    refusal.hidden = false;
-  },
+  refused: (text, button) => ask(text, button, takeOver),
+  failed: (text, button) => ask(text, button, tryAgain),
+  keep,
 };
+
+// Shows the notice with its text and its button, which then runs `then`.
+function ask(text, button, then) {
+  refusal.querySelector('p').textContent = text;
+  const b = refusal.querySelector('button');
+  b.textContent = button;
+  b.disabled = false;
+  offer = then;
+  refusal.hidden = false;
+}
 
 const board = new Board(canvas, fitWindow(scale => board.setScale(scale)));
 
@@ -138,7 +149,7 @@ function listen() {
   });
   addEventListener('keydown', e => {
     altAlone = e.key === 'Alt';
-    if (!playing) return;  // F5 now reloads, which starts a new game
+    if (!playing) return;  // F5 now reloads
     const plain = !e.ctrlKey && !e.altKey && !e.metaKey;
     const functionKey = /^F\d+$/.test(e.key) ? Number(e.key.slice(1)) : 0;
     const shortcut = plain && !e.shiftKey ? menu.shortcut(functionKey) : undefined;
@@ -161,20 +172,35 @@ function listen() {
   });
 }
 
-// For tests and the curious: the game record as it stands.
-globalThis.zorbelState = () => JSON.parse(game.text(game.zorbel_state()));
+// The sheet the first board is drawn from. Once its request has failed a
+// few times, the page says so, and its button asks again.
+async function sheetHere() {
+  for (;;) {
+    try {
+      return await board.ready();
+    } catch {
+      await new Promise(resolve => {
+        tryAgain = resolve;
+        game.zorbel_failed();
+      });
+      refusal.hidden = true;
+      board.retry();
+    }
+  }
+}
 
-// The game is dealt and drawn at once; this tab plays it once it holds the
-// lock, which is asked for only then: the board need not wait for the
-// browser's answer. Resolves, once what waited for the board is in place
-// too, whether the tab holds the lock. A tab refused the lock shows its
-// board dimmed under the offer to move the game here, which then plays
-// that board.
+// The game the tab kept is taken back, or else a new one is dealt, and
+// drawn at once; this tab plays it once it holds the lock, which is asked
+// for only then: the board need not wait for the browser's answer.
+// Resolves, once what waited for the board is in place too, whether the tab
+// holds the lock. A tab refused the lock shows its board dimmed under the
+// offer to move the game here, which then plays that board.
 async function firstBoard() {
   const now = new Date();
   const seconds = now.getHours() * 3600 + now.getMinutes() * 60 + now.getSeconds();
-  game.zorbel_start(game.zorbel_time_of_day_seed(seconds, now.getMilliseconds() * 1000));
-  await board.sheet.ready;
+  const seed = game.zorbel_time_of_day_seed(seconds, now.getMilliseconds() * 1000);
+  game.withText(keptGame(), kept => game.zorbel_start(seed, kept));
+  await sheetHere();
   canvasPlace.before(canvas);
   performance.mark('zorbel-board-drawn');
   oneCopy = new OneCopy(() => { if (playing) game.zorbel_end(); });
@@ -196,25 +222,54 @@ async function firstBoard() {
 
 function play() {
   playing = true;
+  timers.run(true);
   refusal.hidden = true;
   canvas.classList.remove('over');
   grid.focus();
 }
 
-refusal.querySelector('button').addEventListener('click', async e => {
-  e.currentTarget.disabled = true;
+async function takeOver() {
   await oneCopy.takeOver();
   soon(() => menu.disable(false));
   play();
+}
+
+refusal.querySelector('button').addEventListener('click', e => {
+  e.currentTarget.disabled = true;
+  offer();
 });
+
+function lookForNewBuild() {
+  navigator.serviceWorker?.getRegistration().then(worker => worker?.update()).catch(() => {});
+}
+
+// A tab the browser froze, hid or kept in its back/forward cache starts its
+// timers afresh when it comes back, and looks for a new build, as an app
+// installed on a phone otherwise would not.
+function comeBack() {
+  timers.run(playing);
+  lookForNewBuild();
+}
+document.addEventListener('freeze', () => timers.run(false));
+document.addEventListener('resume', comeBack);
+document.addEventListener('visibilitychange', () => { if (!document.hidden) comeBack(); });
+addEventListener('pagehide', () => timers.run(false));
+addEventListener('pageshow', e => { if (e.persisted) comeBack(); });
 
 // The game is compiled and made here and now, from the bytes in this
 // script: for a module this small that costs less than a request, or a
 // trip to another thread, would.
 game = makeGame(gameBytes, page);
 const language = game.text(game.withText(navigator.languages.join(','), game.zorbel_language));
-if (language) {
-  texts = await (await fetch(`i18n/${language}.json`)).json();
+// Without its translation the game plays in its own Russian, and says
+// nothing of it.
+const translation = language && await retried(async () => {
+  const response = await fetch(`i18n/${language}.json`);
+  if (!response.ok) throw new Error(`${response.status}`);
+  return response.json();
+}).catch(() => null);
+if (translation) {
+  texts = translation;
   document.documentElement.lang = language.replace('_', '-');
   if (game.withText(language, game.zorbel_right_to_left)) document.documentElement.dir = 'rtl';
 }

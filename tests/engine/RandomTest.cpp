@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 #include "engine/Random.h"
 #include "support/FakePlatform.h"
@@ -30,6 +32,31 @@ TEST(Random, TwisterNeverReachesOne) {
     }
     EXPECT_LT(lo, 0.001f);
     EXPECT_GT(hi, 0.999f);
+}
+
+// Written out so that its state can be kept, the twister draws exactly as
+// the standard's mt19937 of the same seed, through many twists.
+TEST(Random, TwisterIsTheStandardMt19937) {
+    for (const std::uint64_t seed : {0ull, 5489ull, 12345ull, 86399999999ull}) {
+        TwisterRandom rnd(seed);
+        std::mt19937 standard(static_cast<std::mt19937::result_type>(seed));
+        for (int k = 0; k < 5000; ++k) {
+            ASSERT_EQ(rnd.Next(), static_cast<float>(standard() >> 8) / 16777216.0f) << seed << " draw " << k;
+        }
+    }
+}
+
+// A state given back mid-way goes on with the very draws the first one
+// made, across the next twist, whatever the new one's own seed.
+TEST(Random, TwisterGivenItsStateBackDrawsTheSame) {
+    TwisterRandom first(2024);
+    for (int k = 0; k < 1000; ++k) first.Next();
+    const TwisterRandom::State kept = first.state();
+    std::vector<float> drawn;
+    for (int k = 0; k < 700; ++k) drawn.push_back(first.Next());
+    TwisterRandom second(7);
+    second.Restore(kept);
+    for (int k = 0; k < 700; ++k) ASSERT_EQ(second.Next(), drawn[static_cast<std::size_t>(k)]) << k;
 }
 
 TEST(Random, PickHelperLandsOnEachChoice) {

@@ -109,6 +109,12 @@ struct Rig {
         EXPECT_EQ(ui.checked[MenuItem::mnuAuto], g.AutoMode != 0);
         EXPECT_EQ(ui.mainInterval, g.TickMs);
         EXPECT_EQ(ui.autoInterval, g.TickMs);
+        // A window that takes the game back shows the same from the record.
+        for (int m = 0; m <= static_cast<int>(MenuItem::mnuSymbols); ++m) {
+            const auto item = static_cast<MenuItem>(m);
+            EXPECT_EQ(ItemChecked(g, item), ui.checked[item]) << m;
+            EXPECT_EQ(ItemEnabled(g, item), ui.enabled.count(item) == 0 || ui.enabled[item]) << m;
+        }
     }
     void Forget() {
         ui.log.clear();

@@ -3,6 +3,7 @@
 // game over, a reload with the server gone, and the texts and pictures under
 // another language at device pixel ratio 2. Chromium's whole accessibility
 // tree, install, phones and new builds are web.app's.
+import { installStateReader } from './kept.mjs';
 import { cellPoint, drawn, expect, labels, quiet, state, wrongCells } from './scenario.mjs';
 
 const COLOURS = ['красный', 'жёлтый', 'зелёный', 'голубой', 'синий', 'пурпурный', 'слоновая кость', 'оранжевый'];
@@ -43,6 +44,7 @@ async function accessibleGrid(d) {
 async function secondTab(d, url) {
   const tab = await d.openTab(url);
   await tab.waitFor(() => !document.querySelector('.refused').hidden);
+  await tab.evaluate(installStateReader);
   const says = await tab.evaluate(() => document.querySelector('.refused').textContent);
   expect(says === 'Зорбель уже открыт в другой вкладке.Перенести игру сюда' && !(await ended(d)),
     'a second tab does not play and offers to move the game', says);
@@ -58,13 +60,18 @@ async function secondTab(d, url) {
 }
 
 // `stop` stops the site's server: from then on only the service worker
-// answers, as with no network at all.
+// answers, as with no network at all. The game the tab had was moved to
+// the second tab, so the first reload deals anew; the next one takes the
+// game back where it was.
 async function offline(d, url, stop) {
   await d.waitFor(async () => (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated');
   await stop();
   await drawn(d, url);
   await move(d, await state(d));
-  expect((await state(d)).Score > 0 && !(await ended(d)), 'with the server gone the page reloads and plays');
+  const played = await state(d);
+  expect(played.Score > 0 && !played.ended, 'with the server gone the page reloads and plays');
+  await drawn(d);
+  expect((await state(d)).kept === played.kept, 'a reload takes the game back where it was');
 }
 
 // A touch tap on a ball and one on its neighbour swap, where the driver can tap.

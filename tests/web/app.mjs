@@ -1,22 +1,26 @@
 // The browser edition as an app, in Debian's headless Chromium through
 // Playwright: installable, a new build taken over whole, the board and menus
 // as Chromium's accessibility tree gives them and as axe-core judges them,
-// phones' and a tablet's screens and fingers, and no content-policy
-// violation anywhere.
+// phones' and a tablet's screens and fingers, the game kept through reloads
+// and a frozen tab, a first visit through failed requests, and no
+// content-policy violation anywhere.
 // Usage: node app.mjs <site folder>
-import { execFileSync } from 'node:child_process';
+import { execFileSync, spawn } from 'node:child_process';
 import { cpSync, existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
+import { installStateReader } from './kept.mjs';
 import { CHROMIUM_FLAGS } from './playwright-adapter.mjs';
+import { wrongCells } from './scenario.mjs';
 import { serve } from './serve.mjs';
 
 const ROOT = join(dirname(fileURLToPath(import.meta.url)), '../..');
 const COLOURS = ['красный', 'жёлтый', 'зелёный', 'голубой', 'синий', 'пурпурный', 'слоновая кость', 'оранжевый'];
 const WAIT_MS = 10000;
+const FROZEN_MS = 5000;
 const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 
 function expect(ok, what, detail = '') {
@@ -33,6 +37,12 @@ const until = (p, condition) => p.evaluate(`new Promise(resolve => {
   const check = async () => ((await (${condition})()) ? resolve() : setTimeout(check, 50));
   check();
 })`);
+// Resolves once a condition holds here, on what the page has reported.
+async function reported(condition, what) {
+  for (const end = Date.now() + WAIT_MS; !condition(); await new Promise(resolve => setTimeout(resolve, 20))) {
+    if (Date.now() > end) throw new Error(`not reported in time: ${what}`);
+  }
+}
 
 async function open(context, url) {
   const page = await context.newPage();
@@ -40,6 +50,7 @@ async function open(context, url) {
   page.on('pageerror', e => problems.push(e.message));
   await page.addInitScript(() => addEventListener('securitypolicyviolation',
     e => console.error(`content policy: ${e.violatedDirective} ${e.blockedURI}`)));
+  await page.addInitScript(installStateReader);
   if (url) await page.goto(url);
   return page;
 }
@@ -132,7 +143,25 @@ async function installAndNewBuild() {
   const context = await chromium.launchPersistentContext(profile, { executablePath: '/usr/bin/chromium', args: CHROMIUM_FLAGS,
     locale: 'ru-RU', viewport: { width: 800, height: 600 } });
   try {
+    // A first visit whose worker gets a file other than its build made it
+    // (as from a network that answers for the server) keeps no copy at
+    // all; the next visit, with the file as it should be, keeps the build.
+    const sheet = join(copy, 'balls-3x-symbols.png');
+    const picture = readFileSync(sheet);
+    writeFileSync(sheet, 'not a picture');
     const page = await open(context, server.url);
+    await drawn(page);
+    const failedCopy = await page.evaluate(async () => {
+      const registration = await navigator.serviceWorker.getRegistration() ?? await navigator.serviceWorker.register('sw.js');
+      // No worker at all: its install has failed already.
+      const worker = registration.installing ?? registration.waiting ?? registration.active;
+      const settled = () => !worker || ['redundant', 'activated'].includes(worker.state);
+      await new Promise(resolve => (settled() ? resolve() : worker.addEventListener('statechange', () => settled() && resolve())));
+      return `${worker?.state ?? 'redundant'}, ${(await caches.keys()).filter(n => n.startsWith('zorbel-')).length} caches`;
+    });
+    expect(failedCopy === 'redundant, 0 caches', 'a service worker that did not get its whole build keeps nothing of it', failedCopy);
+    writeFileSync(sheet, picture);
+    await page.reload();
     await drawn(page);
     const cdp = await context.newCDPSession(page);
     const manifest = await cdp.send('Page.getAppManifest');
@@ -255,6 +284,220 @@ async function phones(browser, url) {
   await context.close();
 }
 
+// What the page does that the tests follow: each game it keeps (with the
+// load that kept it and when, on the page's clock), when the browser froze
+// and resumed it, and how often it asked for a new build.
+async function watch(page) {
+  const keeps = [];
+  await page.exposeFunction('keptSpy', (load, at, value) => keeps.push({ load, at, value }));
+  await page.addInitScript(() => {
+    const setItem = Storage.prototype.setItem;
+    Storage.prototype.setItem = function (key, value) {
+      if (key === 'zorbel-game') globalThis.keptSpy(performance.timeOrigin, performance.now(), value);
+      return setItem.call(this, key, value);
+    };
+    for (const event of ['freeze', 'resume']) document.addEventListener(event, () => { globalThis[event] = performance.now(); });
+    const update = ServiceWorkerRegistration.prototype.update;
+    ServiceWorkerRegistration.prototype.update = function () {
+      globalThis.updates = (globalThis.updates ?? 0) + 1;
+      return update.call(this);
+    };
+  });
+  return keeps;
+}
+
+// Each of the menus' captions clicked in turn.
+async function choose(page, ...captions) {
+  for (const caption of captions) await page.locator('.menubar button', { hasText: caption }).click();
+}
+
+async function clickCells(page, cells) {
+  for (const cell of cells) {
+    const at = await cellPoint(page, cell);
+    await page.mouse.click(at.x, at.y);
+  }
+}
+
+// The tab keeps its game after every change and takes it back at the next
+// load. Reloaded mid-game (7 colours, active balls every move, a move made,
+// the hint's ball selected and the keyboard cursor on it), it shows the
+// same, and the hinted move then refills the board as it did without the
+// reload. Reloaded during a settle cycle, it takes back the board it last
+// kept, and the cycle runs on. Escape forgets the game; a kept value that
+// is no game of this build gives a new one.
+async function keeping(browser, url) {
+  const context = await browser.newContext({ locale: 'ru-RU', viewport: { width: 800, height: 600 } });
+  const page = await open(context);
+  const keeps = await watch(page);
+  await page.goto(url);
+  await drawn(page);
+  const kept = () => page.evaluate(() => sessionStorage.getItem('zorbel-game'));
+  const reload = async value => {
+    if (value !== undefined) await page.evaluate(v => sessionStorage.setItem('zorbel-game', v), value);
+    await page.reload();
+    await drawn(page);
+  };
+  // What the player sees of the game besides the canvas: the labels, each
+  // cell's name, the check marks and the keyboard cursor.
+  const seen = () => page.evaluate(() => JSON.stringify([[...document.querySelectorAll('.label')].map(l => l.textContent),
+    [...document.querySelectorAll('[role=gridcell]')].map(c => c.getAttribute('aria-label')),
+    [...document.querySelectorAll('.menubar [aria-checked=true]')].map(b => b.textContent),
+    document.querySelector('.cells').getAttribute('aria-activedescendant')]));
+
+  await page.keyboard.press('F7');
+  await choose(page, 'Настройки', 'Активные шарики каждый ход');
+  let s = await state(page);
+  await clickCells(page, [s.HintFrom, s.HintTo]);
+  await quiet(page);
+  await page.keyboard.press('F1');
+  await page.keyboard.press('ArrowDown');
+  s = await state(page);
+  const shown = await seen();
+  await clickCells(page, [s.HintTo]);
+  await quiet(page);
+  const without = await kept();
+  await reload(s.kept);
+  const wrong = await page.evaluate(wrongCells);  // all but the cell that wears the cursor's frame
+  expect(s.Score > 0 && s.FirstCell === s.HintFrom && s.cursor === s.HintFrom && await kept() === s.kept &&
+    await seen() === shown && wrong.join() === String(s.cursor), 'reloaded mid-game, with the hint\'s ball selected and the ' +
+    'keyboard cursor on it: the same board, score, labels, check marks and cursor', `${shown.slice(0, 60)} ${wrong}`);
+  await clickCells(page, [s.HintTo]);
+  await quiet(page);
+  expect(await kept() === without, 'the hinted move then refills the board as it did without the reload');
+
+  await choose(page, 'Настройки', 'Скорость обновления', '2 раза в сек');
+  s = await state(page);
+  await clickCells(page, [s.HintFrom, s.HintTo]);
+  await page.waitForFunction(() => globalThis.zorbelState().Marks.includes(1), null, { timeout: WAIT_MS });
+  const marked = await state(page);
+  const load = await page.evaluate(() => performance.timeOrigin);
+  await reload();
+  await reported(() => keeps.some(k => k.load > load), 'the reloaded page\'s first keep');
+  const last = keeps.filter(k => k.load === load).at(-1).value;
+  const first = keeps.find(k => k.load > load).value;
+  expect(first === last && first.split(' ')[2] === '1',  // the first field after the version: the settle timer runs
+    'reloaded during a settle cycle, the page takes back the board it last kept, with the cycle running');
+  await quiet(page);
+  expect((await state(page)).Score > marked.Score, 'the settle cycle runs on to its end after the reload');
+
+  const played = await state(page);
+  await page.keyboard.press('Escape');
+  const forgotten = await kept() === null;
+  await reload();
+  s = await state(page);
+  expect(forgotten && !s.ended && s.Score === 0 && s.Board.join() !== played.Board.join() && await page.textContent('.exp') === '',
+    'Escape forgets the game: the next load deals a new one');
+
+  await clickCells(page, [s.HintFrom, s.HintTo]);
+  await quiet(page);
+  const good = await kept();
+  const edited = good.split(' ');
+  edited[17] = String(Number(edited[17]) + 1);  // the score, the 16th number after the version
+  for (const [what, value] of [['edited by hand', edited.join(' ')], ['cut short', good.slice(0, good.length >> 1)],
+    ['of another version', good.replace(/^zorbel-game \d+/, 'zorbel-game 0')], ['foreign', '{"Score":31999}']]) {
+    await reload(value);
+    s = await state(page);
+    expect(!s.ended && s.Score === 0 && s.kept !== value && await page.textContent('.exp') === '', `a kept value ${what} gives a new game`);
+  }
+  await context.close();
+}
+
+// Automatic play at ten ticks a second, the tab frozen for 5 s as a phone
+// freezes a tab in the background (CDP's Page.setWebLifecycleState), then
+// shown again: no tick while frozen, none at once on its return, then one
+// an interval, and the page looks for a new build. A page Playwright makes
+// is kept in view by its focus emulation and so never freezes: this
+// Chromium is started here and joined without Playwright's defaults.
+async function frozen(url) {
+  const profile = mkdtempSync(join(tmpdir(), 'zorbel-profile-'));
+  const browser = spawn('/usr/bin/chromium', [...CHROMIUM_FLAGS, '--remote-debugging-port=0', `--user-data-dir=${profile}`,
+    '--accept-lang=ru-RU'], { stdio: ['ignore', 'ignore', 'pipe'] });
+  let driver = null;
+  try {
+    const endpoint = await new Promise((resolve, reject) => {
+      let said = '';
+      browser.stderr.on('data', d => {
+        said += d;
+        const found = said.match(/DevTools listening on (ws:\S+)/);
+        if (found) resolve(found[1]);
+      });
+      browser.on('exit', () => reject(new Error(`Chromium ended: ${said}`)));
+    });
+    driver = await chromium.connectOverCDP(endpoint, { noDefaults: true });
+    const context = driver.contexts()[0];
+    const page = await open(context);
+    const keeps = await watch(page);
+    const keptAt = () => keeps.map(k => k.at);
+    await page.goto(url);
+    await drawn(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await choose(page, 'Настройки', 'Скорость обновления', '10 раз в сек');
+    await choose(page, 'Настройки', 'Автоматическая игра');
+    await reported(() => keeps.length > 20, 'automatic play');
+    const asked = await page.evaluate(() => globalThis.updates ?? 0);
+    const cdp = await context.newCDPSession(page);
+    await cdp.send('Page.setWebLifecycleState', { state: 'frozen' });
+    await new Promise(resolve => setTimeout(resolve, FROZEN_MS));
+    await cdp.send('Page.setWebLifecycleState', { state: 'active' });
+    // Frozen, the tab was hidden too; it comes into view as a player brings it back.
+    await cdp.send('Emulation.setFocusEmulationEnabled', { enabled: true });
+    const [frozenAt, resumedAt] = await page.evaluate(() => [globalThis.freeze, globalThis.resume]);
+    await reported(() => keptAt().filter(t => t > resumedAt).length >= 10, 'ten keeps after the tab came back');
+    const updates = await page.evaluate(() => globalThis.updates);
+    const after = keptAt().filter(t => t > resumedAt).slice(0, 10).map(t => Math.round(t - resumedAt));
+    const inFreeze = keptAt().filter(t => t > frozenAt && t < resumedAt).length;
+    expect(resumedAt - frozenAt >= FROZEN_MS - 100 && inFreeze === 0 && after.every((t, k) => t >= (k + 1) * 100 - 20) && updates > asked,
+      'frozen for 5 s during automatic play, the tab plays on at its pace when it comes back, and looks for a new build',
+      `${inFreeze} keeps while frozen; after, at ${after.join(' ')} ms; ${asked} -> ${updates} looks`);
+  } finally {
+    // Closed as a player closes it, so that it has written its profile
+    // before the profile goes; killed if that does not end it.
+    const ended = new Promise(resolve => (browser.exitCode === null ? browser.once('exit', resolve) : resolve()));
+    await driver?.newBrowserCDPSession().then(cdp => cdp.send('Browser.close')).catch(() => browser.kill());
+    await Promise.race([ended, new Promise(resolve => setTimeout(resolve, WAIT_MS))]);
+    browser.kill();
+    await ended;
+    rmSync(profile, { recursive: true, force: true, maxRetries: 20, retryDelay: 250 });
+  }
+}
+
+// A first visit in German, where the first board waits for two requests:
+// each failed once still gives the board. The sheet failed always gives a
+// word in German with a button, which brings the board once the sheet
+// comes; the translation failed always gives the game in Russian, without
+// a word.
+async function badNetwork(browser, url) {
+  const before = problems.length;
+  for (const [file, always] of [['balls-1x.png', false], ['i18n/de.json', false], ['balls-1x.png', true], ['i18n/de.json', true]]) {
+    const how = `${file} failed ${always ? 'always' : 'once'}`;
+    const context = await browser.newContext({ locale: 'de-DE', viewport: { width: 800, height: 600 } });
+    let failing = always ? Infinity : 1;
+    let asked = 0;
+    await context.route(`**/${file}`, route => {
+      asked++;
+      return failing-- > 0 ? route.abort() : route.continue();
+    });
+    const page = await open(context, url);
+    if (always && file.endsWith('.png')) {
+      await page.waitForFunction(() => !document.querySelector('.refused').hidden, null, { timeout: WAIT_MS });
+      const said = await page.textContent('.refused');
+      expect(said === 'Das Spiel konnte nicht geladen werden. Bitte die Netzwerkverbindung prüfen.Erneut versuchen' && asked >= 4,
+        `${how}: the page says so in German and offers to try again, after ${asked} requests`, said);
+      failing = 0;
+      await page.click('.refused button');
+    }
+    await drawn(page);
+    const russian = always && file.endsWith('.json');
+    const seen = (await page.evaluate(() => [document.title, document.documentElement.lang, document.querySelector('.refused').hidden])).join();
+    const wrong = await page.evaluate(wrongCells);
+    expect(seen === (russian ? 'Зорбель,ru,true' : 'Zorbel,de,true') && wrong.length === 0,
+      `${how}: the board, in ${russian ? 'Russian' : 'German'}`, `${seen} ${wrong}`);
+    await context.close();
+  }
+  // Chromium reports each failed request in the console; nothing else may be there.
+  problems.splice(before).filter(p => !p.startsWith('Failed to load resource')).forEach(p => problems.push(p));
+}
+
 const site = process.argv[2];
 if (!site || !existsSync(join(site, 'sw.js'))) {
   console.error(`FAIL: no site in ${site}; build the web edition first (bash tools/build-web.sh)`);
@@ -288,6 +531,9 @@ try {
   await screenReader(first);
   await context.close();
   await phones(browser, server.url);
+  await keeping(browser, server.url);
+  await badNetwork(browser, server.url);
+  await frozen(server.url);
   await installAndNewBuild();
   expect(problems.length === 0, 'no error and no content-policy violation in the console', problems.join('\n'));
   console.log(`passed in Chromium ${browser.version()}`);

@@ -69,6 +69,7 @@ export async function openFirefox({ locale = 'ru-RU', deviceScaleFactor = 1 } = 
   return {
     name: `Firefox ${(await browser.version()).split('/')[1]}`,
     load: url => page.goto(url),
+    reload: () => page.reload(),
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     waitFor: (fn, arg) => page.waitForFunction(fn, { timeout: WAIT_MS }, arg),
     text: selector => page.$eval(selector, e => e.textContent),

@@ -12,6 +12,7 @@
 import { existsSync, readdirSync, readFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { installStateReader } from './kept.mjs';
 import { openChromium } from './playwright-adapter.mjs';
 import { serve } from './serve.mjs';
 
@@ -196,6 +197,7 @@ const ready = d => d.waitFor(() => performance.getEntriesByName('zorbel-ready').
 
 async function play(d) {
   await ready(d);
+  await d.evaluate(installStateReader);
   const s = await d.evaluate(() => globalThis.zorbelState());
   const box = await d.evaluate(() => document.querySelector('.board').getBoundingClientRect().toJSON());
   for (const i of [s.HintFrom, s.HintTo]) {

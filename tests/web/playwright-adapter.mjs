@@ -20,6 +20,7 @@ export async function openChromium({ locale = 'ru-RU', deviceScaleFactor = 1 } =
   return {
     name: `Chromium ${browser.version()}`,
     load: url => page.goto(url),
+    reload: () => page.reload(),
     evaluate: (fn, arg) => page.evaluate(fn, arg),
     // Resolves once fn(arg) is true in the page.
     waitFor: (fn, arg) => page.waitForFunction(fn, arg, { timeout: WAIT_MS }),

@@ -3,6 +3,8 @@
 // same scenario. Run with a Russian locale at device pixel ratio 1. Throws
 // at the first thing that is not as it should be. app-scenario.mjs goes on
 // from here with the page as an app and in another language.
+import { installStateReader } from './kept.mjs';
+
 const CELL = 40;
 const COLUMNS = 15;
 
@@ -80,9 +82,11 @@ export async function labels(d) {
   return [await d.text('.steps'), await d.text('.exp')];
 }
 
+// The page loaded from url, or reloaded without one.
 export async function drawn(d, url) {
-  await d.load(url);
+  await (url ? d.load(url) : d.reload());
   await d.waitFor(() => performance.getEntriesByName('zorbel-ready').length > 0);
+  await d.evaluate(installStateReader);
 }
 
 export async function scenario(d, url) {
@@ -169,15 +173,17 @@ export async function scenario(d, url) {
   await d.key('Enter');
   expect((await state(d)).FirstCell === 2, 'arrows and Enter select a ball', String((await state(d)).FirstCell));
 
-  // Escape ends the game: no timer, no input, and a word on how to go on.
-  await d.key('Escape');
+  // Escape ends the game and forgets it: no input, and a word on how to go on.
+  const names = () => d.evaluate(() => [...document.querySelectorAll('[role=gridcell]')].map(c => c.getAttribute('aria-label')).join('|'));
   s = await state(d);
+  const shown = await names();
+  await d.key('Escape');
   const cell = await cellPoint(d, s.HintTo === 1 ? 2 : 1);
   await d.click(cell.x, cell.y);
   await d.key('F2');
   const after = await state(d);
-  expect(s.ended && !s.main && !s.auto && after.FirstCell === s.FirstCell && after.Board.join() === s.Board.join(),
-    'Escape ends the game and the board takes no more input');
+  expect(after.ended && after.kept === undefined && await names() === shown,
+    'Escape ends the game, the tab keeps it no more, and the board takes no more input');
   expect((await d.text('.ended')).includes('обновите страницу'), 'the page says how to start anew', await d.text('.ended'));
   expect(d.errors().length === 0, 'no error in the console', d.errors().join('\n'));
 }

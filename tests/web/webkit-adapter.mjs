@@ -131,6 +131,7 @@ export async function openWebKit({ locale = 'ru-RU', deviceScaleFactor = 1 } = {
   return {
     name: `WebKitGTK ${(await driver.getCapabilities()).get('browserVersion')}`,
     load: async url => (await on(home)).get(url),
+    reload: async () => (await on(home)).navigate().refresh(),
     evaluate,
     waitFor: (fn, arg) => driver.wait(() => evaluate(fn, arg), WAIT_MS),
     text: selector => evaluate(s => document.querySelector(s).textContent, selector),
