@@ -4,6 +4,7 @@
 
 #include "win/BoardTable.h"
 #include "win/BoardView.h"
+#include "win/Oleacc.h"
 
 namespace zorbel::win {
 
@@ -82,7 +83,7 @@ LRESULT BoardView::Handle(UINT message, WPARAM w, LPARAM l) {
         case WM_GETOBJECT:
             if (static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT)) {
                 if (table_ == nullptr) table_ = new BoardTable(*this);
-                return LresultFromObject(__uuidof(IAccessible), w, table_);
+                return ResultFromObject(__uuidof(IAccessible), w, table_);
             }
             break;
         case WM_DESTROY:

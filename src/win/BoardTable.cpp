@@ -2,6 +2,7 @@
 
 #include "win/BoardRow.h"
 #include "win/BoardView.h"
+#include "win/Oleacc.h"
 
 namespace zorbel::win {
 
@@ -23,8 +24,8 @@ HRESULT BoardTable::get_accParent(IDispatch** parent) {
     if (parent == nullptr) return E_POINTER;
     *parent = nullptr;
     if (view_ == nullptr) return CO_E_OBJNOTCONNECTED;
-    return AccessibleObjectFromWindow(view_->hwnd(), static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
-                                      reinterpret_cast<void**>(parent));
+    return ObjectFromWindow(view_->hwnd(), static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch),
+                            reinterpret_cast<void**>(parent));
 }
 
 HRESULT BoardTable::get_accChildCount(long* count) {

@@ -2,10 +2,12 @@
 # Windows edition under Wine, and the checks only this edition has a way to
 # make: every cell against the painter's sheet, decoded into the board the
 # game holds; moves by clicks and by a drag with the score; the hint, eight
-# colours and automatic play; the board's MSAA table; English at 200 %.
+# colours and automatic play; the board's MSAA table; English at 200 %; a
+# copy beside planted DLLs.
 #
 # Environment: ZORBEL_WINE_PREFIX (made by wine.sh --boot), ZORBEL_MSAA_PROBE
-# (msaa_probe.exe) and ZORBEL_SHEETS (the folder of the painter's sheets).
+# (msaa_probe.exe), ZORBEL_SHEETS (the folder of the painter's sheets) and
+# ZORBEL_PLANTED_DLL (planted_dll.dll).
 
 win_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 for tool in wine wineserver localedef fc-match compare; do
@@ -23,6 +25,7 @@ readonly -a NAMES_RU=(пусто красный жёлтый зелёный го
 readonly -a NAMES_EN=(empty red yellow green cyan blue magenta ivory orange)
 readonly MENU_POINTS=8 MENU_TITLES_W=400  # the menu font; where the two titles lie at 200 %
 readonly SOFTEN=0x2 TITLE_MATCH=0.9      # blur, and the normalized correlation of a word found
+readonly PLANTED_DLLS='oleacc dwmapi uxtheme windowscodecs'  # Wine itself loads imm32 and version
 SCREEN=1600x1200x24  # room for the window at 200 %
 
 # A prefix of the run's own, so that its wineserver, and with it the game's
@@ -276,6 +279,7 @@ front_checks() {
         fail "MSAA: after an arrow key the focus is '$focus', not a cell"
 
     english_at_200
+    planted_copy
 }
 
 # A second game in a prefix of its own: English (LANG=en_US.UTF-8) at 200 %
@@ -342,4 +346,54 @@ english_at_200() {
     xdotool windowfocus --sync "$w" 2>/dev/null
     xdotool key Escape
     wait_exit "$pid" || fail "English at 200 %: the game did not end on Escape"
+}
+
+# Waits for the game's window named $1 (in English, "Zorbel", apart from the
+# Russian game of the main run): sets w and, for the helpers, ox and oy,
+# which the caller declares local. Fails when it does not appear.
+own_window() {
+    w=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+    [[ -n "$w" ]] || return 1
+    local info y h
+    info=$(xwininfo -id "$w")
+    ox=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+    oy=$(( y + h - CLIENT_H ))
+}
+
+end_game() {  # Escape to window $w, and process $1 ends
+    xdotool windowfocus --sync "$w" 2>/dev/null
+    xdotool key Escape
+    wait_exit "$1"
+}
+
+# A copy of the program in a folder of its own, beside DLLs planted under
+# the names of ones it might load, run with Wine searching as Windows does
+# for DLLs that are not KnownDLLs: the game starts and none of them runs,
+# not even when a screen reader has it load oleacc.
+planted_copy() {
+    local p=$work/prefix-planted dir=$work/planted pid w ox oy dll
+    own_prefix "$p" || { fail "cannot copy the Wine prefix"; return; }
+    mkdir "$dir"
+    cp "$zorbel" "$dir/zorbel.exe" || { fail "cannot copy the program"; return; }
+    for dll in $PLANTED_DLLS; do cp "$ZORBEL_PLANTED_DLL" "$dir/$dll.dll"; done
+    ZORBEL_WINE_DLLS="${PLANTED_DLLS// /,}=n,b" ZORBEL_WINE_LANG=en_US.UTF-8 \
+        bash "$win_tests/wine.sh" "$p" "$dir/zorbel.exe" >>"$work/zorbel-planted.log" 2>&1 &
+    pid=$!
+    game_pids+=("$pid")
+    if own_window Zorbel; then
+        probe "$p"
+        grep -q '^table table ' <<<"$probe_out" || fail "beside planted DLLs: no screen reader's table"
+        end_game "$pid" || fail "beside planted DLLs: the game did not end on Escape"
+    else
+        fail "beside planted DLLs: the game did not start"
+    fi
+    local marks
+    marks=$(cd "$dir" && ls -- *.ran 2>/dev/null)
+    if [[ -z "$marks" ]]; then
+        log "planted $PLANTED_DLLS: none of them ran"
+    else
+        fail "planted DLLs ran in the game's process: ${marks//$'\n'/ }"
+    fi
 }
