@@ -77,12 +77,36 @@ std::wstring BoardView::CellName(Int i) const {
     return name;
 }
 
-void BoardView::Announce(DWORD event, Int i) const { NotifyWinEvent(event, hwnd_, OBJID_CLIENT, CellChildId(i)); }
+std::wstring BoardView::CellPlace(Int i) const {
+    return std::to_wstring(RowOf(i)) + Widen(kCellWordSeparator) + std::to_wstring(ColumnOf(i));
+}
 
-void BoardView::RepaintCell(Int i) {
+// A cell as the element the table holds: a column of a row object.
+void BoardView::Announce(DWORD event, Int i) const {
+    NotifyWinEvent(event, hwnd_, RowObjectId(RowOf(i)), ColumnOf(i));
+}
+
+void BoardView::InvalidateCell(Int i) {
+    if (i == 0) return;
     const RECT r = CellRect(i);
     InvalidateRect(hwnd_, &r, FALSE);
-    Announce(EVENT_OBJECT_NAMECHANGE, i);
+}
+
+// A new name is told only where a screen reader is: on the focused cell and
+// on the selected one. A tick may change most of the board.
+void BoardView::RepaintCell(Int i) {
+    InvalidateCell(i);
+    if (i == state_.FirstCell || (i == cursor_.cell() && HasFocus())) Announce(EVENT_OBJECT_NAMECHANGE, i);
+}
+
+void BoardView::Drawn() {
+    if (state_.FirstCell == selection_) return;
+    if (state_.FirstCell != 0) {
+        Announce(EVENT_OBJECT_SELECTION, state_.FirstCell);
+    } else {
+        Announce(EVENT_OBJECT_SELECTIONREMOVE, selection_);
+    }
+    selection_ = state_.FirstCell;
 }
 
 void BoardView::RepaintAll() {
@@ -104,7 +128,7 @@ void BoardView::Paint() {
         } else {
             FillRect(dc, &r, ground);  // not drawn yet: shows the window
         }
-        if (i == cursor_.cell()) PaintCursor(dc, r);
+        if (i == cursor_.cell() && HasFocus()) PaintCursor(dc, r);
     }
     DeleteObject(ground);
     EndPaint(hwnd_, &ps);

@@ -129,6 +129,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM w, LPARAM l) {
             Layout(HIWORD(w));
             return 0;
         }
+        case WM_GETOBJECT: ReaderArrived(); break;
         case WM_CLOSE: Close(); return 0;
         case WM_DESTROY:
             WatchMenuKeys(false);

@@ -63,6 +63,7 @@ private:
     void CellPressed(Int cell, int button) override;
     void CellReleased(Int cellUnderPointer, int button) override;
     void CellClicked(Int cell) override;
+    void ReaderArrived() override;
 
     const Texts& texts_;
     TwisterRandom rnd_;
@@ -75,6 +76,7 @@ private:
     HWND hwnd_ = nullptr;
     std::array<HWND, 2> labelWindows_{};
     std::array<std::wstring, 2> labelTexts_;
+    bool labelsLive_ = false;
     std::array<TimerState, 2> timers_{};
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     HFONT font_ = nullptr;
