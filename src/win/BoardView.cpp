@@ -11,7 +11,6 @@ namespace zorbel::win {
 namespace {
 
 constexpr int kFrameBand = 2;  // pixels at 96 DPI, each of the cursor frame's two colours
-const COLORREF kGround = RGB(192, 192, 255);
 
 }  // namespace
 
@@ -43,6 +42,11 @@ void BoardView::Place(UINT dpi, int x, int y) {
     dpi_ = dpi;
     sheet_.Prepare(dpi, state_.SymbolsOn != 0);
     MoveWindow(hwnd_, x, y, Edge(kColumns), Edge(kRows), TRUE);
+}
+
+void BoardView::SetColours(const Colours& colours) {
+    colours_ = colours;
+    if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 int BoardView::Edge(int cells) const {
@@ -117,7 +121,7 @@ void BoardView::RepaintAll() {
 void BoardView::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    HBRUSH ground = CreateSolidBrush(kGround);
+    HBRUSH ground = CreateSolidBrush(colours_.ground);
     for (Int i = 1; i <= kCells; ++i) {
         const RECT r = CellRect(i);
         RECT overlap;
@@ -134,19 +138,20 @@ void BoardView::Paint() {
     EndPaint(hwnd_, &ps);
 }
 
-// A black and a white band just inside the cell, one of them readable on
-// every ball; each a whole number of pixels, so it stays sharp when scaled.
+// Two bands just inside the cell, black and white or the system's highlight
+// colours, one of them readable on every ball; each a whole number of
+// pixels, so it stays sharp when scaled.
 void BoardView::PaintCursor(HDC dc, const RECT& cell) const {
     const int band = std::max(1, MulDiv(kFrameBand, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
-    const int colours[] = {BLACK_BRUSH, WHITE_BRUSH};
     RECT ring = cell;
-    for (const int colour : colours) {
-        const auto brush = static_cast<HBRUSH>(GetStockObject(colour));
+    for (const COLORREF colour : colours_.frame) {
+        HBRUSH brush = CreateSolidBrush(colour);
         const RECT sides[] = {{ring.left, ring.top, ring.right, ring.top + band},
                               {ring.left, ring.bottom - band, ring.right, ring.bottom},
                               {ring.left, ring.top, ring.left + band, ring.bottom},
                               {ring.right - band, ring.top, ring.right, ring.bottom}};
         for (const RECT& side : sides) FillRect(dc, &side, brush);
+        DeleteObject(brush);
         InflateRect(&ring, -band, -band);
     }
 }

@@ -9,6 +9,7 @@
 #include "common/BoardCursor.h"
 #include "engine/GameState.h"
 #include "win/BallSheet.h"
+#include "win/Colours.h"
 #include "win/Texts.h"
 #include "win/WindowProc.h"
 
@@ -40,6 +41,7 @@ public:
     HWND Create(HWND parent);
     // Size and pictures for the density; `x`, `y` in the parent's pixels.
     void Place(UINT dpi, int x, int y);
+    void SetColours(const Colours& colours);
     void RepaintCell(Int i);  // its picture changed
     void Drawn();             // after a pass that may have changed the selection
     void RepaintAll();        // the look of every cell changed
@@ -75,6 +77,7 @@ private:
     BoardEvents& events_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    Colours colours_ = ChooseColours(false);
     BallSheet sheet_;
     BoardCursor cursor_;
     Int selection_ = 0;  // the selected cell as screen readers were last told

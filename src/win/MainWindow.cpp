@@ -3,6 +3,7 @@
 #include "engine/Engine.h"
 #include "engine/Pictures.h"
 #include "options/Options.h"
+#include "win/LabelFit.h"
 #include "win/LiveRegion.h"
 
 namespace zorbel::win {
@@ -76,6 +77,7 @@ void MainWindow::SetLabel(Label l, std::string_view utf8) {
     std::wstring text = Widen(utf8);
     if (text == labelTexts_[k]) return;
     labelTexts_[k] = std::move(text);
+    FitLabel(labelWindows_[k], labelTexts_[k], font_, labelFonts_[k]);
     SetWindowTextW(labelWindows_[k], labelTexts_[k].c_str());
     TellChanged(labelWindows_[k]);
 }

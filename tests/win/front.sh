@@ -3,14 +3,15 @@
 # make: every cell against the painter's sheet, decoded into the board the
 # game holds; moves by clicks and by a drag with the score; the hint, eight
 # colours and automatic play; the board's MSAA table, its focus, selection
-# and events; English at 200 %; a copy beside planted DLLs.
+# and events; English at 200 %; a copy beside planted DLLs, with its ball
+# sheets spoilt.
 #
 # Environment: ZORBEL_WINE_PREFIX (made by wine.sh --boot), ZORBEL_MSAA_PROBE
 # (msaa_probe.exe), ZORBEL_SHEETS (the folder of the painter's sheets),
 # and ZORBEL_PLANTED_DLL (planted_dll.dll).
 
 win_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-for tool in wine wineserver localedef fc-match compare; do
+for tool in wine wineserver localedef fc-match compare python3; do
     command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed" >&2; exit "$SKIP"; }
 done
 [[ -f "${ZORBEL_WINE_PREFIX:-}/system.reg" ]] ||
@@ -28,6 +29,7 @@ readonly SOFTEN=0x2 TITLE_MATCH=0.9      # blur, and the normalized correlation 
 readonly FRAME=4                          # the keyboard frame's two bands at 100 %, in pixels
 readonly MOST_NAME_EVENTS=10              # a handful: a move used to tell up to 150 names a tick
 readonly PLANTED_DLLS='oleacc dwmapi uxtheme windowscodecs'  # Wine itself loads imm32 and version
+readonly SAMPLE=13                        # a point of a cell inside its ball, clear of net and plus
 SCREEN=1600x1200x24  # room for the window at 200 %
 # The frame shows on the focused cell; cells are told by what lies inside it.
 TILE_INSET=$FRAME
@@ -469,12 +471,16 @@ end_game() {  # Escape to window $w, and process $1 ends
 # A copy of the program in a folder of its own, beside DLLs planted under
 # the names of ones it might load, run with Wine searching as Windows does
 # for DLLs that are not KnownDLLs: the game starts and none of them runs,
-# not even when a screen reader has it load oleacc.
+# not even when a screen reader has it load oleacc. The copy's ball sheets
+# are spoilt, so it draws its balls itself: each cell in the colour of its
+# name, one colour to a name, and the net on a clicked one.
 planted_copy() {
     local p=$work/prefix-planted dir=$work/planted pid w ox oy dll
     own_prefix "$p" || { fail "cannot copy the Wine prefix"; return; }
     mkdir "$dir"
-    cp "$zorbel" "$dir/zorbel.exe" || { fail "cannot copy the program"; return; }
+    # Every PNG signature in the program broken, the sheets' among them.
+    python3 -c 'import sys; open(sys.argv[2], "wb").write(open(sys.argv[1], "rb").read().replace(b"\x89PNG", b"\x89PNX"))' \
+        "$zorbel" "$dir/zorbel.exe" && chmod +x "$dir/zorbel.exe" || { fail "cannot copy the program"; return; }
     for dll in $PLANTED_DLLS; do cp "$ZORBEL_PLANTED_DLL" "$dir/$dll.dll"; done
     ZORBEL_WINE_DLLS="${PLANTED_DLLS// /,}=n,b" ZORBEL_WINE_LANG=en_US.UTF-8 \
         bash "$win_tests/wine.sh" "$p" "$dir/zorbel.exe" >>"$work/zorbel-planted.log" 2>&1 &
@@ -482,7 +488,7 @@ planted_copy() {
     game_pids+=("$pid")
     if own_window Zorbel; then
         probe "$p"
-        grep -q '^table table ' <<<"$probe_out" || fail "beside planted DLLs: no screen reader's table"
+        drawn_balls
         end_game "$pid" || fail "beside planted DLLs: the game did not end on Escape"
     else
         fail "beside planted DLLs: the game did not start"
@@ -494,4 +500,44 @@ planted_copy() {
     else
         fail "planted DLLs ran in the game's process: ${marks//$'\n'/ }"
     fi
+}
+
+# The balls the game draws itself (planted_copy): the colour inside each, by
+# the name the table gives its cell, and the net on a clicked one.
+drawn_balls() {
+    local samples i name colour_word r k line before
+    grep -q '^row 10 row cells 15: ' <<<"$probe_out" ||
+        { fail "spoilt sheets: no table to name the cells: $(head -n 3 <<<"$probe_out")"; return; }
+    settled_screenshot || { fail "spoilt sheets: the board never held still"; return; }
+    samples=$(convert "$shot" -crop "$((COLS * CELL))x$((ROWS * CELL))+$((ox + 5))+$((oy + 5))" +repage \
+        -crop "${CELL}x${CELL}" +repage -crop "1x1+$SAMPLE+$SAMPLE" +repage -append -depth 8 txt:- |
+        grep -o '#[0-9A-Fa-f]\{6\}')
+    local -a sample=(none $samples)
+    declare -A colour_of=() name_of=()
+    local wrong=()
+    for ((r = 1; r <= ROWS; r++)); do
+        line=$(grep "^row $r row cells 15: " <<<"$probe_out")
+        IFS='|' read -r -a cells <<<"${line#*: }"
+        for ((k = 1; k <= COLS; k++)); do
+            i=$(( (r - 1) * COLS + k ))
+            name=${cells[k - 1]:-}
+            colour_word=${name#cell }
+            colour_word=${colour_word%% \[*}
+            colour_word=${colour_word%%,*}
+            [[ ${sample[i]:-} == "#C0C0FF" || -z ${sample[i]:-} ]] && { wrong+=("$i:blank"); continue; }
+            : "${colour_of[$colour_word]:=${sample[i]}}" "${name_of[${sample[i]}]:=$colour_word}"
+            [[ ${colour_of[$colour_word]} == "${sample[i]}" && ${name_of[${sample[i]}]} == "$colour_word" ]] ||
+                wrong+=("$i:$colour_word:${sample[i]}")
+        done
+    done
+    (( ${#colour_of[@]} >= 5 && ${#wrong[@]} == 0 )) ||
+        fail "spoilt sheets: cells drawn unlike their names (${#colour_of[@]} names): ${wrong[*]:0:5}"
+    before=$(grey_pixels 23)
+    click_at $(cell_centre 23)
+    local deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
+    until screenshot && (( $(grey_pixels 23) >= before + 40 )); do
+        (( $(now_ms) < deadline )) || { fail "spoilt sheets: a click on cell 23 shows no net"; break; }
+        sleep 0.1
+    done
+    log "spoilt sheets: the balls drawn in ${#colour_of[@]} colours by name, a clicked one netted"
 }
