@@ -17,9 +17,11 @@ HOST_BUILD="$build" bash tools/build-web.sh
 ZORBEL_WEB_REQUIRED=1 ctest --test-dir "$build" --output-on-failure --no-tests=error -j"$(nproc)" \
   ${SKIP_LABEL:+--label-exclude "$SKIP_LABEL"}
 # The Windows edition and the core suites, cross-built with this build's
-# painter and run under Wine, unless their label is left out.
+# painter and run under Wine, unless their label is left out; the packages
+# first, as the tests install and remove the installer.
 case "${SKIP_LABEL:-}" in
   *win*) ;;
   *) HOST_BUILD="$build" bash tools/build-win.sh -DZORBEL_BUILD_TESTS=ON -DZORBEL_BUILD_BENCH=ON
+     cmake --build build-win --target package >/dev/null
      ctest --test-dir build-win --output-on-failure --no-tests=error ;;
 esac

@@ -4,11 +4,12 @@
 # game holds; moves by clicks and by a drag with the score; the hint, eight
 # colours and automatic play; the board's MSAA table, its focus, selection
 # and events; English at 200 %; a copy beside planted DLLs, with its ball
-# sheets spoilt.
+# sheets spoilt; the installer, silent, in and out.
 #
 # Environment: ZORBEL_WINE_PREFIX (made by wine.sh --boot), ZORBEL_MSAA_PROBE
 # (msaa_probe.exe), ZORBEL_SHEETS (the folder of the painter's sheets),
-# and ZORBEL_PLANTED_DLL (planted_dll.dll).
+# ZORBEL_PLANTED_DLL (planted_dll.dll) and ZORBEL_INSTALLER (made by
+# `cmake --build build-win --target package`).
 
 win_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 for tool in wine wineserver localedef fc-match compare python3; do
@@ -30,6 +31,7 @@ readonly FRAME=4                          # the keyboard frame's two bands at 10
 readonly MOST_NAME_EVENTS=10              # a handful: a move used to tell up to 150 names a tick
 readonly PLANTED_DLLS='oleacc dwmapi uxtheme windowscodecs'  # Wine itself loads imm32 and version
 readonly SAMPLE=13                        # a point of a cell inside its ball, clear of net and plus
+readonly UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zorbel'
 SCREEN=1600x1200x24  # room for the window at 200 %
 # The frame shows on the focused cell; cells are told by what lies inside it.
 TILE_INSET=$FRAME
@@ -378,6 +380,7 @@ front_checks() {
 
     english_at_200
     planted_copy
+    installer
 }
 
 # A second game in a prefix of its own: English (LANG=en_US.UTF-8) at 200 %
@@ -540,4 +543,46 @@ drawn_balls() {
         sleep 0.1
     done
     log "spoilt sheets: the balls drawn in ${#colour_of[@]} colours by name, a clicked one netted"
+}
+
+# The installer, silent, in a prefix of its own: the game in the player's
+# programs folder with a Start-menu shortcut and an entry in Apps, started
+# from there; its uninstaller, silent too, leaves nothing behind.
+installer() {
+    [[ -f "${ZORBEL_INSTALLER:-}" ]] ||
+        { fail "no installer at '${ZORBEL_INSTALLER:-}' (cmake --build build-win --target package makes it)"; return; }
+    local p=$work/prefix-install dir link entry pid w ox oy value
+    own_prefix "$p" || { fail "cannot copy the Wine prefix"; return; }
+    bash "$win_tests/wine.sh" "$p" "$ZORBEL_INSTALLER" /S >>"$work/install.log" 2>&1 ||
+        fail "the installer ended with status $?"
+    WINEPREFIX=$p wineserver -w
+    dir=$(find "$p/drive_c/users" -path '*/AppData/Local/Programs/Zorbel' -type d)
+    link=$(find "$p/drive_c/users" -path '*/Start Menu/Programs/Zorbel.lnk')
+    [[ -n "$dir" && -f "$dir/zorbel.exe" && -f "$dir/LICENSE.txt" ]] ||
+        { fail "the installer put no game into the player's programs folder"; return; }
+    [[ -n "$link" ]] || fail "the installer made no Start-menu shortcut"
+    entry=$(bash "$win_tests/wine.sh" "$p" reg query "$UNINSTALL_KEY" 2>>"$work/install.log" | tr -d '\r')
+    for value in 'DisplayName REG_SZ Zorbel' 'DisplayVersion REG_SZ [0-9.]+' 'Publisher REG_SZ .+' \
+                 'DisplayIcon REG_SZ .*\\zorbel\.exe,0' 'EstimatedSize REG_DWORD 0x[0-9a-f]+' \
+                 'UninstallString REG_SZ .*uninstall\.exe"'; do
+        awk '{$1 = $1} 1' <<<"$entry" | grep -qxE "$value" || fail "the entry in Apps lacks '$value': $entry"
+    done
+
+    ZORBEL_WINE_LANG=en_US.UTF-8 bash "$win_tests/wine.sh" "$p" "$dir/zorbel.exe" >>"$work/install.log" 2>&1 &
+    pid=$!
+    game_pids+=("$pid")
+    if own_window Zorbel; then
+        end_game "$pid" || fail "the installed game did not end on Escape"
+    else
+        fail "the installed game did not start"
+    fi
+
+    bash "$win_tests/wine.sh" "$p" "$dir/uninstall.exe" /S >>"$work/install.log" 2>&1
+    WINEPREFIX=$p wineserver -w  # the uninstaller runs on from a copy of itself
+    local left
+    left=$(cd "$p/drive_c/users" && find . -ipath '*zorbel*' -o -path '*/AppData/Local/Programs')
+    [[ -z "$left" ]] || fail "the uninstaller left ${left//$'\n'/ }"
+    bash "$win_tests/wine.sh" "$p" reg query "$UNINSTALL_KEY" >>"$work/install.log" 2>&1 &&
+        fail "the uninstaller left the entry in Apps"
+    log "installer: installed, started from $(basename "$(dirname "$dir")")/Zorbel, uninstalled without a trace"
 }
