@@ -14,7 +14,8 @@ play=(cmake make g++            # the build
 web=(emscripten)
 
 # win: cross-compile the Windows edition (its pictures come from a play build).
-win=(g++-mingw-w64-x86-64)
+win=(g++-mingw-w64-x86-64   # the compiler and Windows' headers and import libraries
+     nsis)                 # makensis, which makes the installer (its 64-bit stubs run under Wine64 too)
 
 # test: everything the tests, the package check, the fuzzer and the benchmarks use.
 test=(libgtest-dev libbenchmark-dev        # GoogleTest and Google Benchmark

@@ -16,10 +16,13 @@ public:
     // top-left one), later ones move it a cell, stopping at the edges.
     // Click (Space or Enter) asks for a click on its cell while it is shown.
     Action Press(Key k, Int selected);
-    // A mouse press hides the cursor until the next arrow.
+    // A mouse press hides the cursor until the next arrow (or, where the
+    // cursor is to show whenever the board has the focus, moves it onto
+    // the pressed cell).
     void Hide() { cell_ = 0; }
-    // Where a game taken back had it (0: hidden).
-    void Place(Int cell) { cell_ = cell; }
+    // Onto `cell` at once (0: hidden): the pressed cell, where the cursor
+    // shows whenever the board has the focus, or where a game taken back had it.
+    void MoveTo(Int cell) { cell_ = cell; }
     Int cell() const { return cell_; }  // 0 while hidden
 
 private:

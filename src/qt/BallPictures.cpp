@@ -13,25 +13,23 @@
 namespace zorbel::ui {
 namespace {
 
-// Three tones per ball: the lit side, the body and the side turned away.
-// Every glossy effect is mixed from these, so a colour is set in one place.
+// Three tones per ball, from the table every edition shares: the lit side,
+// the body and the side turned away. Every glossy effect is mixed from these.
 struct Ramp {
     QColor light;
     QColor body;
     QColor dark;
 };
 
-const std::array<Ramp, kBallColours + 1> kRamps{{
-    {QColor(0, 0, 0), QColor(0, 0, 0), QColor(0, 0, 0)},  // no ball
-    {QColor(255, 43, 43), QColor(214, 0, 0), QColor(135, 0, 0)},             // red
-    {QColor(255, 255, 43), QColor(214, 214, 0), QColor(135, 135, 0)},        // yellow
-    {QColor(43, 255, 43), QColor(0, 214, 0), QColor(0, 135, 0)},             // green
-    {QColor(43, 255, 255), QColor(0, 214, 214), QColor(0, 135, 135)},        // cyan
-    {QColor(43, 43, 255), QColor(0, 0, 214), QColor(0, 0, 135)},             // blue
-    {QColor(255, 43, 255), QColor(214, 0, 214), QColor(135, 0, 135)},        // magenta
-    {QColor(235, 231, 226), QColor(204, 196, 187), QColor(140, 121, 104)},   // ivory
-    {QColor(255, 153, 44), QColor(232, 112, 8), QColor(137, 71, 0)},         // orange
-}};
+static_assert(kBallRamps.size() == kBallColours + 1);
+const std::array<Ramp, kBallColours + 1> kRamps = [] {
+    std::array<Ramp, kBallColours + 1> ramps;
+    for (std::size_t c = 0; c < ramps.size(); ++c) {
+        const BallRamp& r = kBallRamps[c];
+        ramps[c] = {ToQColor(r.light), ToQColor(r.body), ToQColor(r.dark)};
+    }
+    return ramps;
+}();
 
 // The ball keeps a small margin inside its 40-pixel square, so neighbouring
 // balls on the board never touch and the corners stay pure ground.
@@ -41,7 +39,7 @@ constexpr qreal kBallInset = 2.0;
 // wide in the middle and squeezed towards the edge. The mesh is cut a little
 // outside the ball, so its threads run out across the dark rim and break the
 // outline up. Mesh coordinates are in ball radii.
-const QColor kNetColour(226, 226, 226);
+const QColor kNetColour = ToQColor(zorbel::kNetColour);
 const QColor kNetShade(72, 72, 96, 80);  // a faint shadow keeps the net readable on pale balls
 constexpr qreal kNetWidth = 1.5;
 constexpr qreal kNetOvershoot = 1.5;  // logical pixels beyond the ball's edge
@@ -55,8 +53,8 @@ constexpr int kNetSteps = 48;
 constexpr qreal kPlusArm = 8.0;        // from the centre to the end of an arm
 constexpr qreal kPlusThickness = 2.0;  // width of each bar
 constexpr qreal kPlusOutline = 1.0;
-const QColor kPlusColour(0, 0, 0);
-const QColor kPlusOutlineColour(128, 128, 128);
+const QColor kPlusColour = ToQColor(zorbel::kPlusColour);
+const QColor kPlusOutlineColour = ToQColor(zorbel::kPlusOutlineColour);
 
 constexpr std::array<int, 5> kIconSizes{16, 24, 32, 48, 64};
 // Icon layout: yellow, red, yellow / red, blue, red / blue, cyan, blue.

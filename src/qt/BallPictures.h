@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QRectF>
 
+#include "common/BallColours.h"
+
 namespace zorbel::ui {
 
 constexpr int kPictureSize = 40;  // logical pixels
@@ -20,8 +22,9 @@ constexpr int kActivePictureOffset = 16;  // colour + 16: the plus of an active 
 
 // The plain and marked pictures share the window's ground so that their
 // corners vanish into it; active balls sit on a slightly lighter square.
-inline const QColor kPictureGround{192, 192, 255};
-inline const QColor kActivePictureGround{198, 199, 255};
+inline QColor ToQColor(RgbColour c) { return QColor(c.red, c.green, c.blue); }
+inline const QColor kPictureGround = ToQColor(kBallGround);
+inline const QColor kActivePictureGround = ToQColor(kActiveBallGround);
 inline const QColor kIconGround{214, 214, 255};
 
 // Paints one glossy ball of colour code 1..8 filling `rect` (no background).

@@ -88,7 +88,7 @@ void WebPage::Resume(const KeptGame& k) {
     DrawBoard();
     ShowMoveCount(game_);
     if (k.scoreShown) ShowScore(game_);
-    cursor_.Place(k.cursor);
+    cursor_.MoveTo(k.cursor);
     if (k.cursor != 0) ShowCursor(k.cursor);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "win/DrawnBall.h"
 #include "win/Pixels.h"
 #include "win/Resources.h"
 
@@ -29,7 +30,7 @@ void BallSheet::Prepare(UINT dpi, bool symbols) {
     const int ratio = RatioFor(dpi);
     Pixels sheet = DecodePngResource(ZORBEL_SHEET_BASE + 2 * ratio + (symbols ? 1 : 0));
     side_ = MulDiv(kPictureSide, static_cast<int>(dpi), static_cast<int>(kBaseDpi));
-    if (sheet.height == 0) return;  // a broken build; the board shows its ground
+    if (sheet.height == 0) return;  // unreadable: Draw draws the balls itself
     if (sheet.height != side_) sheet = Resample(sheet, side_ * kPictureCount, side_);
 
     BITMAPINFO info{};
@@ -48,13 +49,20 @@ void BallSheet::Prepare(UINT dpi, bool symbols) {
 }
 
 void BallSheet::Draw(HDC dc, const RECT& cell, int n) const {
-    if (dc_ == nullptr) return;
+    if (dc_ == nullptr) {
+        DrawBall(dc, cell, n);
+        return;
+    }
     const int width = cell.right - cell.left;
     const int height = cell.bottom - cell.top;
     const int x = (n - 1) * side_;
     if (width == side_ && height == side_) {
         BitBlt(dc, cell.left, cell.top, width, height, dc_, x, 0, SRCCOPY);
     } else {
+        // Averaged: the default mode ANDs a dropped row of the picture into
+        // the next one, which darkens it.
+        SetStretchBltMode(dc, HALFTONE);
+        SetBrushOrgEx(dc, 0, 0, nullptr);
         StretchBlt(dc, cell.left, cell.top, width, height, dc_, x, 0, side_, side_, SRCCOPY);
     }
 }

@@ -23,7 +23,8 @@ public:
     // when they are ready already.
     void Prepare(UINT dpi, bool symbols);
     // Copies picture n (1..24) into the cell; cells one pixel off the side,
-    // from rounding, take it stretched by that pixel.
+    // from rounding, take it stretched by that pixel. Without pictures, as
+    // when they could not be read, it draws a plain ball (DrawnBall.h).
     void Draw(HDC dc, const RECT& cell, int n) const;
     int side() const { return side_; }
 

@@ -1,5 +1,5 @@
-// What the table and its rows tell of single cells and rows: names, states
-// and places on the screen, all asked of the board window.
+// What the table and its rows tell of single cells and rows: names, places
+// on the board, states and places on the screen, all asked of the board window.
 #include "win/BoardTable.h"
 
 #include "win/BoardView.h"
@@ -21,11 +21,21 @@ HRESULT BoardTable::CellName(Int i, BSTR* name) const {
     return S_OK;
 }
 
+// Where the cell lies, as its row and its column: "3, 7".
+HRESULT BoardTable::CellDescription(Int i, BSTR* text) const {
+    *text = nullptr;
+    if (view_ == nullptr) return CO_E_OBJNOTCONNECTED;
+    if (i == 0) return E_INVALIDARG;
+    const std::wstring place = view_->CellPlace(i);
+    *text = SysAllocStringLen(place.data(), static_cast<UINT>(place.size()));
+    return S_OK;
+}
+
 HRESULT BoardTable::CellState(Int i, VARIANT* state) const {
     if (view_ == nullptr) return CO_E_OBJNOTCONNECTED;
     if (i == 0) return E_INVALIDARG;
     long bits = STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_SELECTABLE;
-    if (view_->state().FirstCell == i) bits |= STATE_SYSTEM_SELECTED;
+    if (SelectedCell() == i) bits |= STATE_SYSTEM_SELECTED;
     if (FocusedCell() == i) bits |= STATE_SYSTEM_FOCUSED;
     SetChild(state, bits);
     return S_OK;
@@ -55,5 +65,6 @@ Int BoardTable::CellAt(long x, long y) const {
 }
 
 Int BoardTable::FocusedCell() const { return view_ != nullptr && view_->HasFocus() ? view_->cursorCell() : 0; }
+Int BoardTable::SelectedCell() const { return view_ != nullptr ? view_->state().FirstCell : 0; }
 
 }  // namespace zorbel::win

@@ -2,29 +2,41 @@
 // screen readers' requests.
 #include <windowsx.h>
 
+#include "win/BoardRow.h"
 #include "win/BoardTable.h"
 #include "win/BoardView.h"
+#include "win/Oleacc.h"
 
 namespace zorbel::win {
 
+// The cursor shows whenever the board has the focus, so that a screen
+// reader and the player's eyes follow one cell: the pointer takes it along.
+void BoardView::MoveCursor(Int cell) {
+    const Int from = cursor_.cell();
+    if (cell == 0 || cell == from) return;
+    cursor_.MoveTo(cell);
+    InvalidateCell(from);
+    InvalidateCell(cell);
+    if (HasFocus()) Announce(EVENT_OBJECT_FOCUS, cell);
+}
+
 void BoardView::Press(int button, LPARAM at) {
-    if (const Int shown = cursor_.cell(); shown != 0) {
-        cursor_.Hide();
-        const RECT r = CellRect(shown);
-        InvalidateRect(hwnd_, &r, FALSE);
-    }
+    const Int cell = CellAt(GET_X_LPARAM(at), GET_Y_LPARAM(at));
+    MoveCursor(cell);
     SetFocus(hwnd_);
     // The press keeps the mouse until every button is up, so a release
     // anywhere comes here; off the grid it names no cell.
     if (buttonsDown_ == 0) SetCapture(hwnd_);
     buttonsDown_ |= 1u << button;
-    events_.CellPressed(CellAt(GET_X_LPARAM(at), GET_Y_LPARAM(at)), button);
+    events_.CellPressed(cell, button);
 }
 
 void BoardView::Release(int button, LPARAM at) {
     buttonsDown_ &= ~(1u << button);
     if (buttonsDown_ == 0) ReleaseCapture();
-    events_.CellReleased(CellAt(GET_X_LPARAM(at), GET_Y_LPARAM(at)), button);
+    const Int cell = CellAt(GET_X_LPARAM(at), GET_Y_LPARAM(at));
+    MoveCursor(cell);
+    events_.CellReleased(cell, button);
 }
 
 bool BoardView::Key(WPARAM key) {
@@ -41,19 +53,37 @@ bool BoardView::Key(WPARAM key) {
     }
     const Int from = cursor_.cell();
     switch (cursor_.Press(k, state_.FirstCell)) {
-        case BoardCursor::Action::Moved: {
-            for (const Int cell : {from, cursor_.cell()}) {
-                if (cell == 0) continue;
-                const RECT r = CellRect(cell);
-                InvalidateRect(hwnd_, &r, FALSE);
-            }
+        case BoardCursor::Action::Moved:
+            if (cursor_.cell() == from) break;  // at the edge
+            InvalidateCell(from);
+            InvalidateCell(cursor_.cell());
             Announce(EVENT_OBJECT_FOCUS, cursor_.cell());
             break;
-        }
         case BoardCursor::Action::Click: events_.CellClicked(cursor_.cell()); break;
         case BoardCursor::Action::None: break;
     }
     return true;
+}
+
+// With the focus the cursor's cell shows, on the selected cell or the first
+// one when it has no place yet; without it, the frame goes.
+void BoardView::Focused(bool on) {
+    if (on && cursor_.cell() == 0) cursor_.MoveTo(state_.FirstCell != 0 ? state_.FirstCell : 1);
+    const Int cell = cursor_.cell();
+    if (cell == 0) return;
+    InvalidateCell(cell);
+    Announce(on ? EVENT_OBJECT_FOCUS : EVENT_OBJECT_STATECHANGE, cell);
+}
+
+// The table for the window's client object, and each row for its own id.
+LRESULT BoardView::Object(WPARAM w, LPARAM l) {
+    const auto id = static_cast<LONG>(static_cast<DWORD>(l));
+    if (id != OBJID_CLIENT && RowOfObject(id) == 0) return DefWindowProcW(hwnd_, WM_GETOBJECT, w, l);
+    events_.ReaderArrived();
+    if (table_ == nullptr) table_ = new BoardTable(*this);
+    IAccessible* object = table_;
+    if (id != OBJID_CLIENT) object = table_->Row(RowOfObject(id));
+    return ResultFromObject(__uuidof(IAccessible), w, object);
 }
 
 LRESULT BoardView::Handle(UINT message, WPARAM w, LPARAM l) {
@@ -73,18 +103,9 @@ LRESULT BoardView::Handle(UINT message, WPARAM w, LPARAM l) {
         case WM_KEYDOWN:
             if (Key(w)) return 0;
             break;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            // The cursor's cell gains or loses the focus with the board.
-            if (cursor_.cell() == 0) return 0;
-            Announce(message == WM_SETFOCUS ? EVENT_OBJECT_FOCUS : EVENT_OBJECT_STATECHANGE, cursor_.cell());
-            return 0;
-        case WM_GETOBJECT:
-            if (static_cast<DWORD>(l) == static_cast<DWORD>(OBJID_CLIENT)) {
-                if (table_ == nullptr) table_ = new BoardTable(*this);
-                return LresultFromObject(__uuidof(IAccessible), w, table_);
-            }
-            break;
+        case WM_SETFOCUS: Focused(true); return 0;
+        case WM_KILLFOCUS: Focused(false); return 0;
+        case WM_GETOBJECT: return Object(w, l);
         case WM_DESTROY:
             if (table_ != nullptr) {
                 table_->Disconnect();

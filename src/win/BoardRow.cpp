@@ -36,6 +36,13 @@ HRESULT BoardRow::get_accName(VARIANT child, BSTR* name) {
     return table_.CellName(Cell(child), name);
 }
 
+HRESULT BoardRow::get_accDescription(VARIANT child, BSTR* text) {
+    if (text == nullptr) return E_POINTER;
+    *text = nullptr;
+    if (ChildOf(child) == CHILDID_SELF) return S_FALSE;
+    return table_.CellDescription(Cell(child), text);
+}
+
 HRESULT BoardRow::get_accRole(VARIANT child, VARIANT* role) {
     if (role == nullptr) return E_POINTER;
     const bool self = ChildOf(child) == CHILDID_SELF;
@@ -51,15 +58,23 @@ HRESULT BoardRow::get_accState(VARIANT child, VARIANT* state) {
     return S_OK;
 }
 
-HRESULT BoardRow::get_accFocus(VARIANT* focus) {
-    if (focus == nullptr) return E_POINTER;
-    const Int cell = table_.FocusedCell();
-    if (cell == 0 || RowOf(cell) != row_) {
-        focus->vt = VT_EMPTY;
+HRESULT BoardRow::ColumnOfCell(Int i, VARIANT* out) const {
+    if (i == 0 || RowOf(i) != row_) {
+        out->vt = VT_EMPTY;
         return S_FALSE;
     }
-    SetChild(focus, ColumnOf(cell));
+    SetChild(out, ColumnOf(i));
     return S_OK;
+}
+
+HRESULT BoardRow::get_accFocus(VARIANT* focus) {
+    if (focus == nullptr) return E_POINTER;
+    return ColumnOfCell(table_.FocusedCell(), focus);
+}
+
+HRESULT BoardRow::get_accSelection(VARIANT* selected) {
+    if (selected == nullptr) return E_POINTER;
+    return ColumnOfCell(table_.SelectedCell(), selected);
 }
 
 HRESULT BoardRow::accLocation(long* left, long* top, long* width, long* height, VARIANT child) {
@@ -70,13 +85,7 @@ HRESULT BoardRow::accLocation(long* left, long* top, long* width, long* height, 
 
 HRESULT BoardRow::accHitTest(long x, long y, VARIANT* hit) {
     if (hit == nullptr) return E_POINTER;
-    const Int cell = table_.CellAt(x, y);
-    if (cell == 0 || RowOf(cell) != row_) {
-        hit->vt = VT_EMPTY;
-        return S_FALSE;
-    }
-    SetChild(hit, ColumnOf(cell));
-    return S_OK;
+    return ColumnOfCell(table_.CellAt(x, y), hit);
 }
 
 }  // namespace zorbel::win

@@ -11,7 +11,6 @@ namespace zorbel::win {
 namespace {
 
 constexpr int kFrameBand = 2;  // pixels at 96 DPI, each of the cursor frame's two colours
-const COLORREF kGround = RGB(192, 192, 255);
 
 }  // namespace
 
@@ -43,6 +42,11 @@ void BoardView::Place(UINT dpi, int x, int y) {
     dpi_ = dpi;
     sheet_.Prepare(dpi, state_.SymbolsOn != 0);
     MoveWindow(hwnd_, x, y, Edge(kColumns), Edge(kRows), TRUE);
+}
+
+void BoardView::SetColours(const Colours& colours) {
+    colours_ = colours;
+    if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 int BoardView::Edge(int cells) const {
@@ -77,12 +81,36 @@ std::wstring BoardView::CellName(Int i) const {
     return name;
 }
 
-void BoardView::Announce(DWORD event, Int i) const { NotifyWinEvent(event, hwnd_, OBJID_CLIENT, CellChildId(i)); }
+std::wstring BoardView::CellPlace(Int i) const {
+    return std::to_wstring(RowOf(i)) + Widen(kCellWordSeparator) + std::to_wstring(ColumnOf(i));
+}
 
-void BoardView::RepaintCell(Int i) {
+// A cell as the element the table holds: a column of a row object.
+void BoardView::Announce(DWORD event, Int i) const {
+    NotifyWinEvent(event, hwnd_, RowObjectId(RowOf(i)), ColumnOf(i));
+}
+
+void BoardView::InvalidateCell(Int i) {
+    if (i == 0) return;
     const RECT r = CellRect(i);
     InvalidateRect(hwnd_, &r, FALSE);
-    Announce(EVENT_OBJECT_NAMECHANGE, i);
+}
+
+// A new name is told only where a screen reader is: on the focused cell and
+// on the selected one. A tick may change most of the board.
+void BoardView::RepaintCell(Int i) {
+    InvalidateCell(i);
+    if (i == state_.FirstCell || (i == cursor_.cell() && HasFocus())) Announce(EVENT_OBJECT_NAMECHANGE, i);
+}
+
+void BoardView::Drawn() {
+    if (state_.FirstCell == selection_) return;
+    if (state_.FirstCell != 0) {
+        Announce(EVENT_OBJECT_SELECTION, state_.FirstCell);
+    } else {
+        Announce(EVENT_OBJECT_SELECTIONREMOVE, selection_);
+    }
+    selection_ = state_.FirstCell;
 }
 
 void BoardView::RepaintAll() {
@@ -93,7 +121,7 @@ void BoardView::RepaintAll() {
 void BoardView::Paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd_, &ps);
-    HBRUSH ground = CreateSolidBrush(kGround);
+    HBRUSH ground = CreateSolidBrush(colours_.ground);
     for (Int i = 1; i <= kCells; ++i) {
         const RECT r = CellRect(i);
         RECT overlap;
@@ -104,25 +132,26 @@ void BoardView::Paint() {
         } else {
             FillRect(dc, &r, ground);  // not drawn yet: shows the window
         }
-        if (i == cursor_.cell()) PaintCursor(dc, r);
+        if (i == cursor_.cell() && HasFocus()) PaintCursor(dc, r);
     }
     DeleteObject(ground);
     EndPaint(hwnd_, &ps);
 }
 
-// A black and a white band just inside the cell, one of them readable on
-// every ball; each a whole number of pixels, so it stays sharp when scaled.
+// Two bands just inside the cell, black and white or the system's highlight
+// colours, one of them readable on every ball; each a whole number of
+// pixels, so it stays sharp when scaled.
 void BoardView::PaintCursor(HDC dc, const RECT& cell) const {
     const int band = std::max(1, MulDiv(kFrameBand, static_cast<int>(dpi_), USER_DEFAULT_SCREEN_DPI));
-    const int colours[] = {BLACK_BRUSH, WHITE_BRUSH};
     RECT ring = cell;
-    for (const int colour : colours) {
-        const auto brush = static_cast<HBRUSH>(GetStockObject(colour));
+    for (const COLORREF colour : colours_.frame) {
+        HBRUSH brush = CreateSolidBrush(colour);
         const RECT sides[] = {{ring.left, ring.top, ring.right, ring.top + band},
                               {ring.left, ring.bottom - band, ring.right, ring.bottom},
                               {ring.left, ring.top, ring.left + band, ring.bottom},
                               {ring.right - band, ring.top, ring.right, ring.bottom}};
         for (const RECT& side : sides) FillRect(dc, &side, brush);
+        DeleteObject(brush);
         InflateRect(&ring, -band, -band);
     }
 }

@@ -9,6 +9,7 @@
 #include "common/BoardCursor.h"
 #include "engine/GameState.h"
 #include "win/BallSheet.h"
+#include "win/Colours.h"
 #include "win/Texts.h"
 #include "win/WindowProc.h"
 
@@ -22,6 +23,7 @@ public:
     virtual void CellPressed(Int cell, int button) = 0;
     virtual void CellReleased(Int cellUnderPointer, int button) = 0;
     virtual void CellClicked(Int cell) = 0;  // Space or Enter on the cursor
+    virtual void ReaderArrived() = 0;        // a screen reader asked for the board
 
 protected:
     ~BoardEvents() = default;
@@ -39,7 +41,9 @@ public:
     HWND Create(HWND parent);
     // Size and pictures for the density; `x`, `y` in the parent's pixels.
     void Place(UINT dpi, int x, int y);
-    void RepaintCell(Int i);  // its picture or its name changed
+    void SetColours(const Colours& colours);
+    void RepaintCell(Int i);  // its picture changed
+    void Drawn();             // after a pass that may have changed the selection
     void RepaintAll();        // the look of every cell changed
 
     HWND hwnd() const { return hwnd_; }
@@ -48,8 +52,9 @@ public:
     bool HasFocus() const { return hwnd_ != nullptr && GetFocus() == hwnd_; }
     const std::wstring& BoardName() const;
     std::wstring CellName(Int i) const;
-    RECT CellRect(Int i) const;    // in the board's own pixels
-    Int CellAt(int x, int y) const;  // 0 off the grid
+    std::wstring CellPlace(Int i) const;  // its row and column, "3, 7"
+    RECT CellRect(Int i) const;           // in the board's own pixels
+    Int CellAt(int x, int y) const;       // 0 off the grid
 
 private:
     template <class Owner>
@@ -58,9 +63,13 @@ private:
     int Edge(int cells) const;  // pixels from the board's edge to a cell edge
     void Paint();
     void PaintCursor(HDC dc, const RECT& cell) const;
+    void InvalidateCell(Int i);
     void Press(int button, LPARAM at);
     void Release(int button, LPARAM at);
     bool Key(WPARAM key);
+    void MoveCursor(Int cell);  // onto a cell the pointer acted on
+    void Focused(bool on);
+    LRESULT Object(WPARAM w, LPARAM l);
     void Announce(DWORD event, Int i) const;
 
     const GameState& state_;
@@ -68,8 +77,10 @@ private:
     BoardEvents& events_;
     HWND hwnd_ = nullptr;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    Colours colours_ = ChooseColours(false);
     BallSheet sheet_;
     BoardCursor cursor_;
+    Int selection_ = 0;  // the selected cell as screen readers were last told
     unsigned buttonsDown_ = 0;
     BoardTable* table_ = nullptr;  // made when a screen reader first asks
 };

@@ -3,6 +3,8 @@
 #include "engine/Engine.h"
 #include "engine/Pictures.h"
 #include "options/Options.h"
+#include "win/LabelFit.h"
+#include "win/LiveRegion.h"
 
 namespace zorbel::win {
 
@@ -41,6 +43,13 @@ void MainWindow::CellPressed(Int cell, int button) { pointer_.Press(game_, cell,
 void MainWindow::CellReleased(Int cell, int button) { pointer_.Release(game_, cell, button); }
 void MainWindow::CellClicked(Int cell) { ClickIfAllowed(game_, cell); }
 
+// The labels become a live region once a screen reader is there to hear it.
+void MainWindow::ReaderArrived() {
+    if (labelsLive_ || labelWindows_[0] == nullptr) return;
+    labelsLive_ = true;
+    for (HWND label : labelWindows_) MarkPolite(label);
+}
+
 // A running timer keeps its rhythm when it is switched on again.
 void MainWindow::SetTimerEnabled(Timer t, bool on) {
     TimerState& s = timers_[Slot(t)];
@@ -61,13 +70,16 @@ void MainWindow::SetTimerInterval(Timer t, int ms) {
     if (s.on) SetTimer(hwnd_, TimerId(t), static_cast<UINT>(ms), nullptr);
 }
 
-// The score label is set on every tick; an unchanged text costs nothing.
+// The score label is set on every tick; an unchanged text costs nothing
+// and is not read out again.
 void MainWindow::SetLabel(Label l, std::string_view utf8) {
     const std::size_t k = l == Label::Steps ? 0 : 1;
     std::wstring text = Widen(utf8);
     if (text == labelTexts_[k]) return;
     labelTexts_[k] = std::move(text);
+    FitLabel(labelWindows_[k], labelTexts_[k], font_, labelFonts_[k]);
     SetWindowTextW(labelWindows_[k], labelTexts_[k].c_str());
+    TellChanged(labelWindows_[k]);
 }
 
 void MainWindow::SetMenuChecked(MenuItem m, bool checked) { menus_.SetChecked(m, checked); }
@@ -75,6 +87,7 @@ void MainWindow::SetMenuEnabled(MenuItem m, bool enabled) { menus_.SetEnabled(m,
 
 void MainWindow::DrawBoard() {
     UpdateShownPictures(game_, [this](Int i, Int) { board_.RepaintCell(i); });
+    board_.Drawn();
 }
 
 void MainWindow::RedrawBoard() { board_.RepaintAll(); }

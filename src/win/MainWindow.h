@@ -11,6 +11,7 @@
 #include "engine/Game.h"
 #include "play/Play.h"
 #include "win/BoardView.h"
+#include "win/Colours.h"
 #include "win/MenuBar.h"
 #include "win/Texts.h"
 #include "win/WindowProc.h"
@@ -56,13 +57,16 @@ private:
     LRESULT Handle(UINT message, WPARAM w, LPARAM l);
     void Form_Load();
     void Layout(UINT dpi);
+    void PlaceChildren(UINT dpi);
     void FitClient();
+    void ApplyColours();
     void Command(UINT id);
     void Close();
 
     void CellPressed(Int cell, int button) override;
     void CellReleased(Int cellUnderPointer, int button) override;
     void CellClicked(Int cell) override;
+    void ReaderArrived() override;
 
     const Texts& texts_;
     TwisterRandom rnd_;
@@ -75,9 +79,13 @@ private:
     HWND hwnd_ = nullptr;
     std::array<HWND, 2> labelWindows_{};
     std::array<std::wstring, 2> labelTexts_;
+    std::array<HFONT, 2> labelFonts_{};  // a smaller font for a text too long for its label
+    bool labelsLive_ = false;
     std::array<TimerState, 2> timers_{};
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     HFONT font_ = nullptr;
+    Colours colours_ = ChooseColours(false);
+    HBRUSH ground_ = nullptr;
     HBRUSH labelGround_ = nullptr;
     HHOOK menuHook_ = nullptr;
 };

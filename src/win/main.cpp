@@ -9,6 +9,9 @@
 #include "win/Texts.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+    // Every DLL loaded from here on, by the game or by Windows on its
+    // behalf, comes from System32, never from the program's own folder.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     zorbel::win::SingleCopy copy;
     if (!copy.first()) {
         zorbel::win::SingleCopy::RaiseFirst();

@@ -8,9 +8,11 @@
 #
 # Another edition of the game runs the same checks with a front file named by
 # ZORBEL_E2E_FRONT, sourced once the helpers below are defined. It may set
-# `run` (the command that starts the game), SCREEN (the X screen), replace
-# client_area (where the client area lies), and define front_checks (run
-# after F2, with every helper at hand) and front_cleanup.
+# `run` (the command that starts the game), SCREEN (the X screen),
+# TILE_INSET (pixels of each cell's edge left out of its hash, where an
+# edition draws its keyboard frame), replace client_area (where the client
+# area lies), and define front_checks (run after F2, with every helper at
+# hand) and front_cleanup.
 set -uo pipefail
 
 readonly SKIP=77
@@ -73,8 +75,10 @@ visible_windows() {
 
 
 shot_no=0
+TILE_INSET=0
 # Takes a screenshot; sets $shot (png) and cell_hash[1..150], one hash of the
-# raw pixels of each 40x40 cell in row-major order.
+# raw pixels of each 40x40 cell (less TILE_INSET on each side) in row-major
+# order.
 screenshot() {
     shot_no=$((shot_no + 1))
     shot="$work/shot_$(printf '%03d' "$shot_no").png"
@@ -83,7 +87,8 @@ screenshot() {
     mkdir -p "$tiles"
     import -window root "$shot" || return 1
     convert "$shot" -crop "$((COLS * CELL))x$((ROWS * CELL))+$((ox + 5))+$((oy + 5))" +repage \
-        -crop "${CELL}x${CELL}" +repage +adjoin -depth 8 "$tiles/c_%03d.rgb" || return 1
+        -crop "${CELL}x${CELL}" +repage -shave "${TILE_INSET}x${TILE_INSET}" +repage +adjoin -depth 8 \
+        "$tiles/c_%03d.rgb" || return 1
     cell_hash=(none)
     local h
     while read -r h _; do cell_hash+=("$h"); done < <(md5sum "$tiles"/c_*.rgb)

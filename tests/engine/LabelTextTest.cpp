@@ -30,5 +30,21 @@ TEST(LabelText, LongTextsAreCutAtTheLabelsSize) {
     EXPECT_EQ(Made(std::string(58, 'x') + "%1!", 32000), std::string(58, 'x') + "32000!");
 }
 
+// Cyrillic letters are two bytes, CJK ones three, an emoji four: a cut
+// that falls inside one leaves the whole character out.
+TEST(LabelText, ACutNeverSplitsACharacter) {
+    std::string cyrillic;
+    for (int k = 0; k < 40; ++k) cyrillic += "ж";
+    EXPECT_EQ(Made(cyrillic, 1), cyrillic.substr(0, 64));
+    EXPECT_EQ(Made("x" + cyrillic, 1), "x" + cyrillic.substr(0, 62));
+    std::string han;
+    for (int k = 0; k < 30; ++k) han += "手";
+    EXPECT_EQ(Made(han, 1), han.substr(0, 63));
+    EXPECT_EQ(Made(std::string(61, 'x') + "\U0001F600", 1), std::string(61, 'x'));
+    EXPECT_EQ(Made(std::string(60, 'x') + "\U0001F600", 1), std::string(60, 'x') + "\U0001F600");
+    // A text that ends inside a character keeps what it has.
+    EXPECT_EQ(Made("ab\xD0", 1), "ab\xD0");
+}
+
 }  // namespace
 }  // namespace zorbel::test

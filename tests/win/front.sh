@@ -2,13 +2,17 @@
 # Windows edition under Wine, and the checks only this edition has a way to
 # make: every cell against the painter's sheet, decoded into the board the
 # game holds; moves by clicks and by a drag with the score; the hint, eight
-# colours and automatic play; the board's MSAA table; English at 200 %;
-# Arabic, mirrored but for its board, and Korean, in real glyphs; every
-# language's label texts fitting at 100 % and 200 %.
+# colours and automatic play; the board's MSAA table, its focus, selection
+# and events; English at 200 %; Arabic, mirrored but for its board, and
+# Korean, in real glyphs; every language's label texts fitting at 100 % and
+# 200 %; a copy beside planted DLLs, with its ball sheets spoilt; the
+# installer, silent, in and out.
 #
 # Environment: ZORBEL_WINE_PREFIX (made by wine.sh --boot), ZORBEL_MSAA_PROBE
 # (msaa_probe.exe), ZORBEL_TEXT_PROBE (text_probe.exe), ZORBEL_I18N (the
-# translations) and ZORBEL_SHEETS (the folder of the painter's sheets).
+# translations), ZORBEL_SHEETS (the folder of the painter's sheets),
+# ZORBEL_PLANTED_DLL (planted_dll.dll) and ZORBEL_INSTALLER (made by
+# `cmake --build build-win --target package`).
 
 win_tests=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 for tool in wine wineserver localedef fc-match compare python3; do
@@ -29,7 +33,14 @@ readonly SOFTEN=0x2 TITLE_MATCH=0.9      # blur, and the normalized correlation 
 readonly MENU_EDGE=16                    # pixels from a title's text to its item's edge, at most
 readonly LABEL_W=139 LABEL_H=19 LABEL_TOP=410 LABEL_GROUND='srgb(192,192,192)'
 readonly -a LABEL_LEFT=(5 165)
+readonly FRAME=4                          # the keyboard frame's two bands at 100 %, in pixels
+readonly MOST_NAME_EVENTS=10              # a handful: a move used to tell up to 150 names a tick
+readonly PLANTED_DLLS='oleacc dwmapi uxtheme windowscodecs'  # Wine itself loads imm32 and version
+readonly SAMPLE=13                        # a point of a cell inside its ball, clear of net and plus
+readonly UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zorbel'
 SCREEN=1600x1200x24  # room for the window at 200 %
+# The frame shows on the focused cell; cells are told by what lies inside it.
+TILE_INSET=$FRAME
 
 # A prefix of the run's own, so that its wineserver, and with it the game's
 # one-copy lock, is apart from any other test's: the fixture's files linked
@@ -61,13 +72,14 @@ export ZORBEL_WINE_LANG=ru_RU.UTF-8
 run=(env LOCPATH="$work/locale" bash "$win_tests/wine.sh" "$prefix" "$zorbel")
 
 # --- what the game shows ------------------------------------------------
-# picture_of[hash of a cell's pixels] = its picture number 1..24, from the
-# painter's sheet of ratio $1.
+# picture_of[hash of a cell's pixels, less the frame's edge] = its picture
+# number 1..24, from the painter's sheet of ratio $1.
 load_sheet() {
-    local side=$((CELL * $1)) dir="$work/sheet-$1x" h f n
+    local side=$((CELL * $1)) inset=$((TILE_INSET * $1)) dir="$work/sheet-$1x" h f n
     declare -gA picture_of=()
     mkdir -p "$dir"
-    convert "$ZORBEL_SHEETS/balls-$1x.png" -crop "${side}x${side}" +repage +adjoin -depth 8 "$dir/p_%02d.rgb" || return 1
+    convert "$ZORBEL_SHEETS/balls-$1x.png" -crop "${side}x${side}" +repage -shave "${inset}x${inset}" +repage \
+        +adjoin -depth 8 "$dir/p_%02d.rgb" || return 1
     while read -r h f; do
         n=${f##*_}
         picture_of[$h]=$((10#${n%.rgb} + 1))
@@ -142,12 +154,68 @@ wait_quiet() {
 # texts in steps_text and score_text.
 probe() {
     probe_out=$(bash "$win_tests/wine.sh" "$1" "$ZORBEL_MSAA_PROBE" 2>>"$work/probe.log" | tr -d '\r')
+    read_labels
+}
+read_labels() {
     steps_text=$(sed -n 's/^label //p' <<<"$probe_out" | sed -n 1p)
     score_text=$(sed -n 's/^label //p' <<<"$probe_out" | sed -n 2p)
 }
 
 score() {  # the score label's number, or nothing
     [[ "$score_text" =~ ^$SCORE_WORD_RU:\ ([0-9]+)\+?$ ]] && echo "${BASH_REMATCH[1]}"
+}
+
+# The probe listening to the game's events in prefix $1 until stop_watch;
+# waits until it listens.
+start_watch() {
+    watch_stop=$work/watch.stop watch_file=$work/watch.out
+    rm -f "$watch_stop"
+    bash "$win_tests/wine.sh" "$1" "$ZORBEL_MSAA_PROBE" --watch "Z:${watch_stop//\//\\}" >"$watch_file" \
+        2>>"$work/probe.log" &
+    watch_pid=$!
+    local deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
+    until grep -q '^watching' "$watch_file"; do
+        (( $(now_ms) < deadline )) && kill -0 "$watch_pid" 2>/dev/null || return 1
+        sleep 0.05
+    done
+}
+stop_watch() {  # its lines, with the table read after, in probe_out
+    touch "$watch_stop"
+    wait "$watch_pid"
+    probe_out=$(tr -d '\r' <"$watch_file")
+    read_labels
+}
+
+place_of() { echo "$(( ($1 - 1) / COLS + 1 )),$(( ($1 - 1) % COLS + 1 ))"; }  # "row,column"
+
+# Colour "r,g,b" of client pixel $1,$2 in $shot.
+rgb() {
+    local p="p{$((ox + $1)),$((oy + $2))}"
+    convert "$shot" -format "%[fx:int(255*$p.r+0.5)],%[fx:int(255*$p.g+0.5)],%[fx:int(255*$p.b+0.5)]" info:
+}
+
+# The keyboard frame in $shot on cell $1: a black band, then a white one,
+# just inside its left edge.
+framed() {
+    local x=$(( CELL * (($1 - 1) % COLS) + 5 )) y=$(( CELL * (($1 - 1) / COLS) + 5 + CELL / 2 ))
+    [[ "$(rgb $((x + 1)) "$y"),$(rgb $((x + FRAME - 1)) "$y")" == 0,0,0,255,255,255 ]]
+}
+
+# The focus or the selection the probe read ($2: "focus" or "selection") is
+# a cell of the table, cell $3 if given, and (for the focus) the one the frame
+# shows on a fresh screenshot; sets pointed_cell. $1 tells when.
+check_pointed() {
+    local when=$1 what=$2 want=${3:-} line
+    line=$(sed -n "s/^$what //p" <<<"$probe_out")
+    if [[ ! "$line" =~ ^([0-9]+)\ ([0-9]+)\  ]]; then
+        fail "MSAA $when: the $what is '$line', no cell of the table"
+        return 1
+    fi
+    pointed_cell=$(( (BASH_REMATCH[1] - 1) * COLS + BASH_REMATCH[2] ))
+    [[ -z "$want" || "$pointed_cell" == "$want" ]] || fail "MSAA $when: the $what is cell $pointed_cell, not $want"
+    if [[ $what == focus ]]; then
+        screenshot && framed "$pointed_cell" || fail "MSAA $when: the focus is cell $pointed_cell, which shows no frame"
+    fi
 }
 
 # The table as the probe read it against the decoded board: 10 rows of 15
@@ -167,6 +235,9 @@ check_table() {
         for ((k = 1; k <= 15; k++)); do
             i=$(( (r - 1) * 15 + k ))
             cell=${cells[k - 1]}
+            # Each cell's description tells its row and column.
+            [[ "$cell" == *" [$r, $k]" ]] || { wrong+=("$i:${cell##* [}"); continue; }
+            cell=${cell% \[*}
             name=${cell#cell }
             [[ "$cell" == "cell $name" && "$name" == "${names[colour[i]]}"* ]] || { wrong+=("$i:$name"); continue; }
             if (( pic[i] > 8 && pic[i] <= 16 )); then [[ "$name" == *"$selected"* ]] || wrong+=("$i:$name"); fi
@@ -193,21 +264,51 @@ front_checks() {
     [[ "$steps_text" == "$MOVES_WORD_RU: $count" ]] ||
         fail "the moves label reads '$steps_text'; the board on screen has $count moves"
     [[ -z "$(score)" ]] || fail "the score label reads '$score_text' before any move"
-    grep -q '^focus ' <<<"$probe_out" || fail "MSAA: the table tells no focus"
-    log "board: pictures of the sheet, MSAA table and '$steps_text' agree"
+    # The board has the focus from the start, and shows it.
+    check_pointed "at the start" focus
+    grep -qx 'selection none' <<<"$probe_out" ||
+        fail "MSAA: a selection before any click: $(grep '^selection' <<<"$probe_out")"
+    log "board: pictures of the sheet, MSAA table and '$steps_text' agree; $(grep '^focus' <<<"$probe_out")"
 
-    # A move by two clicks, and one by a drag onto the neighbour.
+    # A move by two clicks, heard as a screen reader hears it: the first
+    # click's cell has the focus and is the selection; the whole move names
+    # only the two cells, a handful of times, and reads the score out.
     local from to before s1 s2
     read -r from to < <(sed -n 2p <<<"$moves")
     before=$(board_signature)
+    start_watch "$prefix" || fail "the MSAA probe does not listen to the game's events: $(cat "$watch_file")"
     click_at $(cell_centre "$from")
+    if screenshot_after_change "$before"; then
+        probe "$prefix"
+        check_pointed "after a click on $from" selection "$from"
+        check_pointed "after a click on $from" focus "$from"
+    else
+        fail "a click on $from changed nothing"
+    fi
+    before=$(board_signature)
     click_at $(cell_centre "$to")
     if screenshot_after_change "$before" && wait_quiet; then
-        probe "$prefix"
+        stop_watch
         s1=$(score)
         (( ${s1:-0} >= 3 )) || fail "after the move $from -> $to the score label reads '$score_text'"
-        log "two clicks $from, $to: '$score_text'"
+        local names heard
+        names=$(sed -n 's/^namechanges //p' <<<"$probe_out")
+        for heard in ${names#* at}; do
+            [[ $heard == "$(place_of "$from")" || $heard == "$(place_of "$to")" ]] ||
+                fail "MSAA: the move told a new name of $heard, where no reader is"
+        done
+        (( ${names%% *} >= 1 && ${names%% *} <= MOST_NAME_EVENTS )) ||
+            fail "MSAA: the move told $names names, not 1 to $MOST_NAME_EVENTS"
+        grep -qx "focuses [0-9]* last $(place_of "$to")" <<<"$probe_out" ||
+            fail "MSAA: the focus events did not end on $(place_of "$to"): $(grep '^focuses' <<<"$probe_out")"
+        grep -qx "selections [1-9][0-9]* last $(place_of "$from")" <<<"$probe_out" ||
+            fail "MSAA: no selection event named $(place_of "$from"): $(grep '^selections' <<<"$probe_out")"
+        [[ "$(grep '^liveregions [1-9]' <<<"$probe_out")|" == *"|$score_text|"* ]] ||
+            fail "MSAA: the new score '$score_text' was not read out: $(grep '^liveregions' <<<"$probe_out")"
+        log "two clicks $from, $to: '$score_text'; heard" \
+            "$(grep -E '^(namechanges|focuses|selections|liveregions)' <<<"$probe_out" | paste -sd';')"
     else
+        stop_watch
         fail "the move by clicks $from -> $to did not settle"
     fi
     read -r from to < <(board_awk moves | sed -n 2p)
@@ -275,19 +376,23 @@ front_checks() {
     screenshot && [[ "$(board_signature)" == "$last" ]] || fail "the board still changes after F2 ended automatic play"
     log "automatic play: $changes moves seen, score kept at $s2, ended by F2"
 
-    # Focus follows the keyboard's cursor onto a cell (drawn over the cell's
-    # picture, so this comes last).
-    xdotool key Right
-    probe "$prefix"
-    local focus
-    focus=$(sed -n 's/^focus //p' <<<"$probe_out")
-    [[ "$probe_out" == *"|cell $focus"* || "$probe_out" == *": cell $focus"* ]] ||
-        fail "MSAA: after an arrow key the focus is '$focus', not a cell"
+    # Focus follows the keyboard's cursor: a cell to the right, or to the
+    # left at the end of a row; the frame goes with it.
+    if check_pointed "before an arrow key" focus; then
+        local was=$pointed_cell key=Right step=1
+        (( (was - 1) % COLS + 1 == COLS )) && { key=Left step=-1; }
+        xdotool key "$key"
+        probe "$prefix"
+        check_pointed "after the key $key" focus $(( was + step ))
+        framed "$was" && fail "MSAA: the frame stayed on cell $was after the key $key"
+    fi
 
     english_at_200
     labels_fit_everywhere
     in_other_scripts ar ar_EG.UTF-8 right
     in_other_scripts ko ko_KR.UTF-8 left
+    planted_copy
+    installer
 }
 
 # The texts of translation $1 for the "context|source" keys that follow, one
@@ -501,13 +606,15 @@ english_at_200() {
 
     # Every cell one picture of the 2x sheet.
     load_sheet "$SCALE" || { fail "cannot read the painter's 2x sheet"; return; }
-    local side=$((SCALE * CELL)) x0=$((wx + SCALE * 5)) y0=$((wy + wh - SCALE * CLIENT_H + SCALE * 5)) deadline
+    local side=$((SCALE * CELL)) inset=$((SCALE * TILE_INSET)) deadline
+    local x0=$((wx + SCALE * 5)) y0=$((wy + wh - SCALE * CLIENT_H + SCALE * 5))
     deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
     while :; do
         rm -rf "$work/tiles2x" && mkdir "$work/tiles2x"
         import -window root "$work/shot-2x.png" &&
             convert "$work/shot-2x.png" -crop "$((COLS * side))x$((ROWS * side))+$x0+$y0" +repage \
-                -crop "${side}x${side}" +repage +adjoin -depth 8 "$work/tiles2x/c_%03d.rgb"
+                -crop "${side}x${side}" +repage -shave "${inset}x${inset}" +repage +adjoin -depth 8 \
+                "$work/tiles2x/c_%03d.rgb"
         cell_hash=(none)
         local h
         while read -r h _; do cell_hash+=("$h"); done < <(md5sum "$work"/tiles2x/c_*.rgb)
@@ -541,4 +648,140 @@ english_at_200() {
     xdotool windowfocus --sync "$w" 2>/dev/null
     xdotool key Escape
     wait_exit "$pid" || fail "English at 200 %: the game did not end on Escape"
+}
+
+# Waits for the game's window named $1 (in English, "Zorbel", apart from the
+# Russian game of the main run): sets w and, for the helpers, ox and oy,
+# which the caller declares local. Fails when it does not appear.
+own_window() {
+    w=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+    [[ -n "$w" ]] || return 1
+    local info y h
+    info=$(xwininfo -id "$w")
+    ox=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
+    y=$(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info")
+    h=$(awk '/^ *Height:/ {print $2}' <<<"$info")
+    oy=$(( y + h - CLIENT_H ))
+}
+
+end_game() {  # Escape to window $w, and process $1 ends
+    xdotool windowfocus --sync "$w" 2>/dev/null
+    xdotool key Escape
+    wait_exit "$1"
+}
+
+# A copy of the program in a folder of its own, beside DLLs planted under
+# the names of ones it might load, run with Wine searching as Windows does
+# for DLLs that are not KnownDLLs: the game starts and none of them runs,
+# not even when a screen reader has it load oleacc. The copy's ball sheets
+# are spoilt, so it draws its balls itself: each cell in the colour of its
+# name, one colour to a name, and the net on a clicked one.
+planted_copy() {
+    local p=$work/prefix-planted dir=$work/planted pid w ox oy dll
+    own_prefix "$p" || { fail "cannot copy the Wine prefix"; return; }
+    mkdir "$dir"
+    # Every PNG signature in the program broken, the sheets' among them.
+    python3 -c 'import sys; open(sys.argv[2], "wb").write(open(sys.argv[1], "rb").read().replace(b"\x89PNG", b"\x89PNX"))' \
+        "$zorbel" "$dir/zorbel.exe" && chmod +x "$dir/zorbel.exe" || { fail "cannot copy the program"; return; }
+    for dll in $PLANTED_DLLS; do cp "$ZORBEL_PLANTED_DLL" "$dir/$dll.dll"; done
+    ZORBEL_WINE_DLLS="${PLANTED_DLLS// /,}=n,b" ZORBEL_WINE_LANG=en_US.UTF-8 \
+        bash "$win_tests/wine.sh" "$p" "$dir/zorbel.exe" >>"$work/zorbel-planted.log" 2>&1 &
+    pid=$!
+    game_pids+=("$pid")
+    if own_window Zorbel; then
+        probe "$p"
+        drawn_balls
+        end_game "$pid" || fail "beside planted DLLs: the game did not end on Escape"
+    else
+        fail "beside planted DLLs: the game did not start"
+    fi
+    local marks
+    marks=$(cd "$dir" && ls -- *.ran 2>/dev/null)
+    if [[ -z "$marks" ]]; then
+        log "planted $PLANTED_DLLS: none of them ran"
+    else
+        fail "planted DLLs ran in the game's process: ${marks//$'\n'/ }"
+    fi
+}
+
+# The balls the game draws itself (planted_copy): the colour inside each, by
+# the name the table gives its cell, and the net on a clicked one.
+drawn_balls() {
+    local samples i name colour_word r k line before
+    grep -q '^row 10 row cells 15: ' <<<"$probe_out" ||
+        { fail "spoilt sheets: no table to name the cells: $(head -n 3 <<<"$probe_out")"; return; }
+    settled_screenshot || { fail "spoilt sheets: the board never held still"; return; }
+    samples=$(convert "$shot" -crop "$((COLS * CELL))x$((ROWS * CELL))+$((ox + 5))+$((oy + 5))" +repage \
+        -crop "${CELL}x${CELL}" +repage -crop "1x1+$SAMPLE+$SAMPLE" +repage -append -depth 8 txt:- |
+        grep -o '#[0-9A-Fa-f]\{6\}')
+    local -a sample=(none $samples)
+    declare -A colour_of=() name_of=()
+    local wrong=()
+    for ((r = 1; r <= ROWS; r++)); do
+        line=$(grep "^row $r row cells 15: " <<<"$probe_out")
+        IFS='|' read -r -a cells <<<"${line#*: }"
+        for ((k = 1; k <= COLS; k++)); do
+            i=$(( (r - 1) * COLS + k ))
+            name=${cells[k - 1]:-}
+            colour_word=${name#cell }
+            colour_word=${colour_word%% \[*}
+            colour_word=${colour_word%%,*}
+            [[ ${sample[i]:-} == "#C0C0FF" || -z ${sample[i]:-} ]] && { wrong+=("$i:blank"); continue; }
+            : "${colour_of[$colour_word]:=${sample[i]}}" "${name_of[${sample[i]}]:=$colour_word}"
+            [[ ${colour_of[$colour_word]} == "${sample[i]}" && ${name_of[${sample[i]}]} == "$colour_word" ]] ||
+                wrong+=("$i:$colour_word:${sample[i]}")
+        done
+    done
+    (( ${#colour_of[@]} >= 5 && ${#wrong[@]} == 0 )) ||
+        fail "spoilt sheets: cells drawn unlike their names (${#colour_of[@]} names): ${wrong[*]:0:5}"
+    before=$(grey_pixels 23)
+    click_at $(cell_centre 23)
+    local deadline=$(( $(now_ms) + TIMEOUT * 1000 ))
+    until screenshot && (( $(grey_pixels 23) >= before + 40 )); do
+        (( $(now_ms) < deadline )) || { fail "spoilt sheets: a click on cell 23 shows no net"; break; }
+        sleep 0.1
+    done
+    log "spoilt sheets: the balls drawn in ${#colour_of[@]} colours by name, a clicked one netted"
+}
+
+# The installer, silent, in a prefix of its own: the game in the player's
+# programs folder with a Start-menu shortcut and an entry in Apps, started
+# from there; its uninstaller, silent too, leaves nothing behind.
+installer() {
+    [[ -f "${ZORBEL_INSTALLER:-}" ]] ||
+        { fail "no installer at '${ZORBEL_INSTALLER:-}' (cmake --build build-win --target package makes it)"; return; }
+    local p=$work/prefix-install dir link entry pid w ox oy value
+    own_prefix "$p" || { fail "cannot copy the Wine prefix"; return; }
+    bash "$win_tests/wine.sh" "$p" "$ZORBEL_INSTALLER" /S >>"$work/install.log" 2>&1 ||
+        fail "the installer ended with status $?"
+    WINEPREFIX=$p wineserver -w
+    dir=$(find "$p/drive_c/users" -path '*/AppData/Local/Programs/Zorbel' -type d)
+    link=$(find "$p/drive_c/users" -path '*/Start Menu/Programs/Zorbel.lnk')
+    [[ -n "$dir" && -f "$dir/zorbel.exe" && -f "$dir/LICENSE.txt" ]] ||
+        { fail "the installer put no game into the player's programs folder"; return; }
+    [[ -n "$link" ]] || fail "the installer made no Start-menu shortcut"
+    entry=$(bash "$win_tests/wine.sh" "$p" reg query "$UNINSTALL_KEY" 2>>"$work/install.log" | tr -d '\r')
+    for value in 'DisplayName REG_SZ Zorbel' 'DisplayVersion REG_SZ [0-9.]+' 'Publisher REG_SZ .+' \
+                 'DisplayIcon REG_SZ .*\\zorbel\.exe,0' 'EstimatedSize REG_DWORD 0x[0-9a-f]+' \
+                 'UninstallString REG_SZ .*uninstall\.exe"'; do
+        awk '{$1 = $1} 1' <<<"$entry" | grep -qxE "$value" || fail "the entry in Apps lacks '$value': $entry"
+    done
+
+    ZORBEL_WINE_LANG=en_US.UTF-8 bash "$win_tests/wine.sh" "$p" "$dir/zorbel.exe" >>"$work/install.log" 2>&1 &
+    pid=$!
+    game_pids+=("$pid")
+    if own_window Zorbel; then
+        end_game "$pid" || fail "the installed game did not end on Escape"
+    else
+        fail "the installed game did not start"
+    fi
+
+    bash "$win_tests/wine.sh" "$p" "$dir/uninstall.exe" /S >>"$work/install.log" 2>&1
+    WINEPREFIX=$p wineserver -w  # the uninstaller runs on from a copy of itself
+    local left
+    left=$(cd "$p/drive_c/users" && find . -ipath '*zorbel*' -o -path '*/AppData/Local/Programs')
+    [[ -z "$left" ]] || fail "the uninstaller left ${left//$'\n'/ }"
+    bash "$win_tests/wine.sh" "$p" reg query "$UNINSTALL_KEY" >>"$work/install.log" 2>&1 &&
+        fail "the uninstaller left the entry in Apps"
+    log "installer: installed, started from $(basename "$(dirname "$dir")")/Zorbel, uninstalled without a trace"
 }

@@ -1,16 +1,29 @@
 // What a screen reader gets from the running game, read from another process
 // as one would: the labels' texts and, through MSAA (AccessibleObjectFromWindow
-// and AccessibleChildren), the board's table with every row and cell. Prints
-// one line each, in UTF-8, for the end-to-end test to check:
+// and AccessibleChildren), the board's table with every row and cell, the
+// focus and the selection. Prints one line each, in UTF-8, for the
+// end-to-end test to check:
 //   label <text>
 //   table <role> <name> rows <n>
-//   row <k> <role> cells <n>: <name>|<name>|...
-//   focus <name of the focused cell, or "none">
-// Usage: msaa_probe.exe [window class]   Exit status 1 when anything is missing.
+//   row <k> <role> cells <n>: <role> <name> [<description>]|...
+//   focus <row> <column> <name>       (the row found in the table by identity;
+//   selection <row> <column> <name>    "none" when there is none, "outside"
+//                                      when it is no row of the table)
+// With --watch STOPFILE it first listens to the game's WinEvents until the
+// file STOPFILE exists (printing "watching" once it listens), then prints the
+// above and what it heard, each event's element looked up from the event as
+// a screen reader does (AccessibleObjectFromEvent) and placed in the table:
+//   namechanges <n> at <row>,<column> ...   (on the board)
+//   focuses <n> last <row> <column>
+//   selections <n> last <row> <column>
+//   liveregions <n> in |<text of a window told>|...
+// Usage: msaa_probe.exe [--watch STOPFILE]   Exit status 1 when anything is missing.
 #include <windows.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -18,6 +31,8 @@ namespace {
 
 constexpr wchar_t kGameClass[] = L"Zorbel";
 constexpr int kMostChildren = 64;
+constexpr DWORD kPollMs = 20;
+constexpr DWORD kLongestWatchMs = 300000;
 
 void Print(const std::wstring& line) {
     const std::wstring text = line + L"\n";
@@ -25,6 +40,7 @@ void Print(const std::wstring& line) {
     std::string utf8(static_cast<std::size_t>(n), '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), n, nullptr, nullptr);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::fflush(stdout);
 }
 
 VARIANT Child(long id) {
@@ -35,12 +51,23 @@ VARIANT Child(long id) {
     return v;
 }
 
+std::wstring Text(HRESULT got, BSTR text) {
+    if (got != S_OK || text == nullptr) return L"?";
+    std::wstring s(text, SysStringLen(text));
+    SysFreeString(text);
+    return s;
+}
+
 std::wstring Name(IAccessible* a, long id) {
     BSTR name = nullptr;
-    if (a->get_accName(Child(id), &name) != S_OK || name == nullptr) return L"?";
-    std::wstring s(name, SysStringLen(name));
-    SysFreeString(name);
-    return s;
+    const HRESULT got = a->get_accName(Child(id), &name);
+    return Text(got, name);
+}
+
+std::wstring Description(IAccessible* a, long id) {
+    BSTR text = nullptr;
+    const HRESULT got = a->get_accDescription(Child(id), &text);
+    return Text(got, text);
 }
 
 std::wstring Role(IAccessible* a, long id) {
@@ -83,10 +110,16 @@ bool GetChildren(IAccessible* a, Children& out) {
 }
 
 // The child window that answers MSAA with a table: the board.
-IAccessible* FindTable(HWND top) {
+struct Board {
+    HWND hwnd = nullptr;
+    IAccessible* table = nullptr;
+};
+
+Board FindBoard(HWND top, bool printLabels) {
     struct Search {
-        IAccessible* table = nullptr;
-    } search;
+        Board board;
+        bool printLabels;
+    } search{{}, printLabels};
     EnumChildWindows(
         top,
         [](HWND w, LPARAM p) -> BOOL {
@@ -96,14 +129,15 @@ IAccessible* FindTable(HWND top) {
             if (lstrcmpiW(cls, L"Static") == 0) {
                 wchar_t text[256] = L"";
                 GetWindowTextW(w, text, 256);
-                Print(std::wstring(L"label ") + text);
+                if (s->printLabels) Print(std::wstring(L"label ") + text);
+                return TRUE;
             }
             IAccessible* a = nullptr;
-            if (s->table == nullptr &&
+            if (s->board.table == nullptr &&
                 SUCCEEDED(AccessibleObjectFromWindow(w, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                                      reinterpret_cast<void**>(&a)))) {
                 if (Role(a, CHILDID_SELF) == L"table") {
-                    s->table = a;
+                    s->board = {w, a};
                 } else {
                     a->Release();
                 }
@@ -111,19 +145,143 @@ IAccessible* FindTable(HWND top) {
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
-    return search.table;
+    return search.board;
+}
+
+bool SameObject(IUnknown* a, IUnknown* b) {
+    IUnknown* ua = nullptr;
+    IUnknown* ub = nullptr;
+    a->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(&ua));
+    b->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(&ub));
+    const bool same = ua != nullptr && ua == ub;
+    if (ua != nullptr) ua->Release();
+    if (ub != nullptr) ub->Release();
+    return same;
+}
+
+// "<row> <column> <name>" of the column `child` of row object `row`, the
+// row found among the table's by identity; "outside" if it is none of them.
+std::wstring Place(const Children& rows, IAccessible* row, const VARIANT& child) {
+    for (std::size_t r = 0; r < rows.objects.size(); ++r) {
+        if (rows.objects[r] == nullptr || !SameObject(rows.objects[r], row)) continue;
+        if (child.vt != VT_I4) return L"outside";
+        return std::to_wstring(r + 1) + L" " + std::to_wstring(child.lVal) + L" " + Name(row, child.lVal);
+    }
+    return L"outside";
+}
+
+// What the table says has the focus or the selection: a row object, which
+// then says its column.
+std::wstring Pointed(const Children& rows, IAccessible* table, HRESULT (IAccessible::*ask)(VARIANT*)) {
+    VARIANT v;
+    VariantInit(&v);
+    if ((table->*ask)(&v) != S_OK) return L"none";
+    if (v.vt != VT_DISPATCH || v.pdispVal == nullptr) {
+        VariantClear(&v);
+        return L"outside";
+    }
+    IAccessible* row = nullptr;
+    v.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&row));
+    VariantClear(&v);
+    if (row == nullptr) return L"outside";
+    VARIANT column;
+    VariantInit(&column);
+    std::wstring place = (row->*ask)(&column) == S_OK ? Place(rows, row, column) : L"outside";
+    row->Release();
+    return place;
+}
+
+// --- what the game tells through WinEvents ------------------------------
+struct Heard {
+    DWORD event;
+    HWND hwnd;
+    LONG object;
+    LONG child;
+};
+std::vector<Heard> heard;
+
+void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD, DWORD) {
+    heard.push_back({event, hwnd, object, child});
+}
+
+void Watch(HWND top, const wchar_t* stopFile) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(top, &process);
+    HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, Hear, process, 0,
+                                         WINEVENT_OUTOFCONTEXT);
+    Print(hook != nullptr ? L"watching" : L"cannot watch");
+    const DWORD start = GetTickCount();
+    while (GetFileAttributesW(stopFile) == INVALID_FILE_ATTRIBUTES && GetTickCount() - start < kLongestWatchMs) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    if (hook != nullptr) UnhookWinEvent(hook);
+}
+
+// Each event's element as a screen reader would look it up, placed in the table.
+std::wstring Looked(const Children& rows, const Heard& h) {
+    IAccessible* object = nullptr;
+    VARIANT child;
+    VariantInit(&child);
+    if (FAILED(AccessibleObjectFromEvent(h.hwnd, static_cast<DWORD>(h.object), static_cast<DWORD>(h.child), &object,
+                                         &child)) ||
+        object == nullptr) {
+        return L"unknown";
+    }
+    std::wstring place = Place(rows, object, child);
+    object->Release();
+    VariantClear(&child);
+    const std::size_t name = place.find(L' ', place.find(L' ') + 1);
+    return name == std::wstring::npos ? place : place.substr(0, name);  // row and column
+}
+
+void Report(const Children& rows, HWND board) {
+    std::map<DWORD, int> count;
+    std::map<DWORD, std::wstring> last;
+    std::wstring names;
+    std::vector<HWND> live;
+    for (const Heard& h : heard) {
+        if (h.event == EVENT_OBJECT_LIVEREGIONCHANGED) {
+            ++count[h.event];
+            if (std::find(live.begin(), live.end(), h.hwnd) == live.end()) live.push_back(h.hwnd);
+            continue;
+        }
+        const bool told = h.event == EVENT_OBJECT_NAMECHANGE || h.event == EVENT_OBJECT_FOCUS ||
+                          h.event == EVENT_OBJECT_SELECTION;
+        if (h.hwnd != board || !told) continue;
+        ++count[h.event];
+        std::wstring place = Looked(rows, h);
+        for (wchar_t& ch : place) ch = ch == L' ' ? L',' : ch;
+        if (h.event == EVENT_OBJECT_NAMECHANGE) names += L" " + place;
+        last[h.event] = place;
+    }
+    auto lastOf = [&](DWORD e) { return last.count(e) != 0 ? last[e] : std::wstring(L"none"); };
+    Print(L"namechanges " + std::to_wstring(count[EVENT_OBJECT_NAMECHANGE]) + L" at" + names);
+    Print(L"focuses " + std::to_wstring(count[EVENT_OBJECT_FOCUS]) + L" last " + lastOf(EVENT_OBJECT_FOCUS));
+    Print(L"selections " + std::to_wstring(count[EVENT_OBJECT_SELECTION]) + L" last " + lastOf(EVENT_OBJECT_SELECTION));
+    std::wstring texts;
+    for (HWND w : live) {
+        wchar_t text[256] = L"";
+        GetWindowTextW(w, text, 256);
+        texts += std::wstring(L"|") + text;
+    }
+    Print(L"liveregions " + std::to_wstring(count[EVENT_OBJECT_LIVEREGIONCHANGED]) + L" in " + texts);
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const HWND top = FindWindowW(argc > 1 ? argv[1] : kGameClass, nullptr);
+    const bool watch = argc > 2 && lstrcmpW(argv[1], L"--watch") == 0;
+    const HWND top = FindWindowW(kGameClass, nullptr);
     if (top == nullptr) {
         Print(L"no window of the game's class");
         return 1;
     }
     CoInitialize(nullptr);
-    IAccessible* table = FindTable(top);
+    if (watch) Watch(top, argv[2]);
+    const Board board = FindBoard(top, true);
+    IAccessible* table = board.table;
     if (table == nullptr) {
         Print(L"no child window answers with a table");
         return 1;
@@ -148,14 +306,14 @@ int wmain(int argc, wchar_t** argv) {
         for (std::size_t c = 0; c < cells.ids.size(); ++c) {
             IAccessible* owner = cells.objects[c] != nullptr ? cells.objects[c] : row;
             const long id = cells.objects[c] != nullptr ? CHILDID_SELF : cells.ids[c];
-            line += (c == 0 ? L" " : L"|") + Role(owner, id) + L" " + Name(owner, id);
+            line += (c == 0 ? L" " : L"|") + Role(owner, id) + L" " + Name(owner, id) + L" [" + Description(owner, id) +
+                    L"]";
         }
         Print(line);
     }
-    VARIANT focus;
-    VariantInit(&focus);
-    const bool focused = table->get_accFocus(&focus) == S_OK && focus.vt == VT_I4;
-    Print(L"focus " + (focused ? Name(table, focus.lVal) : std::wstring(L"none")));
+    Print(L"focus " + Pointed(rows, table, &IAccessible::get_accFocus));
+    Print(L"selection " + Pointed(rows, table, &IAccessible::get_accSelection));
+    if (watch) Report(rows, board.hwnd);
     table->Release();
     CoUninitialize();
     return 0;

@@ -8,6 +8,9 @@
 #
 # ZORBEL_WINE_LANG, when set, is the locale Wine takes the user's languages
 # from (LC_ALL and LANG for Wine alone), whatever this shell's own.
+# ZORBEL_WINE_DLLS, when set, adds to Wine's DLL overrides, e.g.
+# 'oleacc,uxtheme=n,b' to take those from the program's folder first, as
+# Windows does for a DLL that is not one of its KnownDLLs.
 # Exit status 77 (skipped) when Wine is not installed or PREFIX was never made.
 set -uo pipefail
 readonly SKIP=77
@@ -18,7 +21,7 @@ command -v wine >/dev/null && command -v wineserver >/dev/null ||
 export WINEPREFIX=$prefix WINEDEBUG=-all
 # No Mono and no Gecko: nothing here needs .NET or HTML, and a fresh prefix
 # would otherwise offer to download them.
-export WINEDLLOVERRIDES='mscoree,mshtml='
+export WINEDLLOVERRIDES="mscoree,mshtml=${ZORBEL_WINE_DLLS:+;$ZORBEL_WINE_DLLS}"
 
 case ${1:-} in
 --boot)
