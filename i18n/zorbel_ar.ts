@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>نشط</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>الصف %1، العمود %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

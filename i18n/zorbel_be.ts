@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>актыўны</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>радок %1, слупок %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>активно</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>ред %1, колона %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

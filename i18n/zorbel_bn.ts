@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>সক্রিয়</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>সারি %1, কলাম %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

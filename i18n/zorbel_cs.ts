@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>aktivní</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>řádek %1, sloupec %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

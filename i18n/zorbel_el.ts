@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>ενεργή</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>γραμμή %1, στήλη %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>active</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>row %1, column %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>activa</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>fila %1, columna %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

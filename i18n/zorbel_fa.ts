@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>فعال</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>سطر %1، ستون %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

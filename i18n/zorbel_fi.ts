@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>aktiivinen</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>rivi %1, sarake %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>active</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>פעיל</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>שורה %1, עמודה %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

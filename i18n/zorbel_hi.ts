@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>सक्रिय</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>पंक्ति %1, स्तंभ %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>aktivna</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>redak %1, stupac %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

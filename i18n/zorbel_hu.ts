@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>aktív</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>%1. sor, %2. oszlop</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>ակտիվ</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>տող %1, սյունակ %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

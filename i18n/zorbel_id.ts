@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>aktif</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>baris %1, kolom %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

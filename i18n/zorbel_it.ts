@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>attiva</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>riga %1, colonna %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>アクティブ</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>%1行目、%2列目</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>აქტიური</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>მწკრივი %1, სვეტი %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>белсенді</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>%1-жол, %2-баған</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

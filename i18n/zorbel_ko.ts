@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>활성</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>%1행, %2열</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>aktyvus</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>eilutė %1, stulpelis %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>aktiv</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>rad %1, kolonne %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>actief</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>rij %1, kolom %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

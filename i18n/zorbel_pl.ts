@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>aktywna</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>wiersz %1, kolumna %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>ativa</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>linha %1, coluna %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>activă</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>rândul %1, coloana %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>aktívna</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>riadok %1, stĺpec %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

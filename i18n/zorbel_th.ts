@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>แอคทีฟ</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>แถว %1 คอลัมน์ %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

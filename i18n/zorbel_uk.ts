@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>активна</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>рядок %1, стовпець %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>đặc biệt</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>hàng %1, cột %2</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>活动球</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>第%1行，第%2列</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -55,6 +55,10 @@
         <source>активный</source>
         <translation>特效球</translation>
     </message>
+    <message>
+        <source>строка %1, столбец %2</source>
+        <translation>第%1列，第%2欄</translation>
+    </message>
 </context>
 <context>
     <name>Labels</name>

@@ -26,6 +26,20 @@ constexpr std::array<const char*, 9> kBallNames{
 
 const char* const kBoardName = QT_TRANSLATE_NOOP("Board", "Игровое поле");
 const char* const kCellWordSeparator = ", ";
+const char* const kCellPlace = QT_TRANSLATE_NOOP("Board", "строка %1, столбец %2");
+
+std::string CellPlaceText(std::string_view format, Int i) {
+    std::string text;
+    for (std::size_t k = 0; k < format.size(); ++k) {
+        if (format.compare(k, 2, "%1") == 0 || format.compare(k, 2, "%2") == 0) {
+            text += std::to_string(format[k + 1] == '1' ? RowOf(i) : ColumnOf(i));
+            ++k;
+        } else {
+            text += format[k];
+        }
+    }
+    return text;
+}
 
 CellWords CellNameWords(const GameState& s, Int i) {
     CellWords w;

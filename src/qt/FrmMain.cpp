@@ -76,7 +76,7 @@ frmMain::frmMain(std::uint64_t seed, QWidget* parent)
         l->resize(kLabelWidth, kLabelHeight);
         SetColours(l, kLabelBackground);
         l->setContentsMargins(0, kLabelTextTop, 0, 0);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // the leading edge: the right one in RTL  // the leading edge: the right one in RTL
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);  // the leading edge: the right one in RTL
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
         l->hide();
     }

@@ -21,7 +21,7 @@ HRESULT BoardTable::CellName(Int i, BSTR* name) const {
     return S_OK;
 }
 
-// Where the cell lies, as its row and its column: "3, 7".
+// Where the cell lies, as its row and its column: "row 3, column 7".
 HRESULT BoardTable::CellDescription(Int i, BSTR* text) const {
     *text = nullptr;
     if (view_ == nullptr) return CO_E_OBJNOTCONNECTED;

@@ -81,9 +81,7 @@ std::wstring BoardView::CellName(Int i) const {
     return name;
 }
 
-std::wstring BoardView::CellPlace(Int i) const {
-    return std::to_wstring(RowOf(i)) + Widen(kCellWordSeparator) + std::to_wstring(ColumnOf(i));
-}
+std::wstring BoardView::CellPlace(Int i) const { return Widen(CellPlaceText(texts_.Utf8("Board", kCellPlace), i)); }
 
 // A cell as the element the table holds: a column of a row object.
 void BoardView::Announce(DWORD event, Int i) const {

@@ -52,7 +52,7 @@ public:
     bool HasFocus() const { return hwnd_ != nullptr && GetFocus() == hwnd_; }
     const std::wstring& BoardName() const;
     std::wstring CellName(Int i) const;
-    std::wstring CellPlace(Int i) const;  // its row and column, "3, 7"
+    std::wstring CellPlace(Int i) const;  // its row and column: "row 3, column 7"
     RECT CellRect(Int i) const;           // in the board's own pixels
     Int CellAt(int x, int y) const;       // 0 off the grid
 

@@ -220,12 +220,14 @@ check_pointed() {
 
 # The table as the probe read it against the decoded board: 10 rows of 15
 # cells, each named by the colour it shows, with "selected" on the net and
-# "active" on the plus. $1: the table's name; the rest: the colour names.
+# "active" on the plus, and described by its place. $1: the table's name;
+# $2, $3: the words for selected and active; $4: the words of a place, %1
+# the row and %2 the column; the rest: the colour names.
 check_table() {
-    local board_name=$1 selected=$2 active=$3
-    shift 3
+    local board_name=$1 selected=$2 active=$3 place=$4
+    shift 4
     local -a names=("$@")
-    local r k i cell name wrong=()
+    local r k i cell name want wrong=()
     grep -qx "table table $board_name rows 10" <<<"$probe_out" ||
         { fail "MSAA: no table '$board_name' of 10 rows: $(head -n 3 <<<"$probe_out")"; return; }
     for ((r = 1; r <= 10; r++)); do
@@ -236,7 +238,8 @@ check_table() {
             i=$(( (r - 1) * 15 + k ))
             cell=${cells[k - 1]}
             # Each cell's description tells its row and column.
-            [[ "$cell" == *" [$r, $k]" ]] || { wrong+=("$i:${cell##* [}"); continue; }
+            want=${place/\%1/$r}
+            [[ "$cell" == *" [${want/\%2/$k}]" ]] || { wrong+=("$i:${cell##* [}"); continue; }
             cell=${cell% \[*}
             name=${cell#cell }
             [[ "$cell" == "cell $name" && "$name" == "${names[colour[i]]}"* ]] || { wrong+=("$i:$name"); continue; }
@@ -257,7 +260,7 @@ front_checks() {
     # moves label all tell of one board.
     wait_quiet || die "the dealt board never came to rest as pictures of the sheet (unknown: $unknown_cells)"
     probe "$prefix"
-    check_table 'Игровое поле' выбран активный "${NAMES_RU[@]}"
+    check_table 'Игровое поле' выбран активный 'строка %1, столбец %2' "${NAMES_RU[@]}"
     local moves count
     moves=$(board_awk moves)
     count=$(head -n1 <<<"$moves")
@@ -333,7 +336,7 @@ front_checks() {
     done
     if [[ "$hint" =~ ^[0-9]+$ ]] && board_awk moves | awk -v h="$hint" 'NR > 1 && $1 == h {f = 1} END {exit !f}'; then
         probe "$prefix"
-        check_table 'Игровое поле' выбран активный "${NAMES_RU[@]}"
+        check_table 'Игровое поле' выбран активный 'строка %1, столбец %2' "${NAMES_RU[@]}"
         log "F1: cell $hint selected, the first of a move"
     else
         fail "F1 selected [${hint:-nothing}], not the first cell of a move"
@@ -348,7 +351,7 @@ front_checks() {
         (( most == 8 )) || fail "after F8 the highest colour on the board is $most, not 8"
         probe "$prefix"
         [[ "$(score)" == "$s2" ]] || fail "F8's new game changed the score label to '$score_text'"
-        check_table 'Игровое поле' выбран активный "${NAMES_RU[@]}"
+        check_table 'Игровое поле' выбран активный 'строка %1, столбец %2' "${NAMES_RU[@]}"
         log "F8: colours up to $most"
     else
         fail "F8 did not deal a board that came to rest"
@@ -641,7 +644,7 @@ english_at_200() {
     done
 
     probe "$p"
-    check_table 'Game board' selected active "${NAMES_EN[@]}"
+    check_table 'Game board' selected active 'row %1, column %2' "${NAMES_EN[@]}"
     [[ "$steps_text" =~ ^Moves:\ [0-9]+$ ]] || fail "English at 200 %: the moves label reads '$steps_text'"
     log "English at 200 %: '$steps_text', MSAA names English, board from the 2x sheet"
 
