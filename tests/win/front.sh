@@ -653,11 +653,14 @@ english_at_200() {
     wait_exit "$pid" || fail "English at 200 %: the game did not end on Escape"
 }
 
-# Waits for the game's window named $1 (in English, "Zorbel", apart from the
-# Russian game of the main run): sets w and, for the helpers, ox and oy,
-# which the caller declares local. Fails when it does not appear.
+# Waits for the window named $1 of the game process $2, so that no other
+# copy's window is taken for it: sets w and, for the helpers, ox and oy,
+# which the caller declares local. Fails when it does not appear. A first
+# start in a fresh prefix may take a while on a busy machine; how fast the
+# game starts is the start-up bench's business, not this run's.
 own_window() {
-    w=$(timeout "$TIMEOUT" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+    w=$(timeout "$SETTLE_TIMEOUT" xdotool search --sync --onlyvisible --pid "$2" --name "^$1\$" 2>/dev/null |
+        head -n1)
     [[ -n "$w" ]] || return 1
     local info y h
     info=$(xwininfo -id "$w")
@@ -691,12 +694,13 @@ planted_copy() {
         bash "$win_tests/wine.sh" "$p" "$dir/zorbel.exe" >>"$work/zorbel-planted.log" 2>&1 &
     pid=$!
     game_pids+=("$pid")
-    if own_window Zorbel; then
+    if own_window Zorbel "$pid"; then
         probe "$p"
         drawn_balls
         end_game "$pid" || fail "beside planted DLLs: the game did not end on Escape"
     else
         fail "beside planted DLLs: the game did not start"
+        WINEPREFIX=$p wineserver -k 2>/dev/null  # nor comes up late, in the way of what follows
     fi
     local marks
     marks=$(cd "$dir" && ls -- *.ran 2>/dev/null)
@@ -757,7 +761,7 @@ installer() {
     own_prefix "$p" || { fail "cannot copy the Wine prefix"; return; }
     bash "$win_tests/wine.sh" "$p" "$ZORBEL_INSTALLER" /S >>"$work/install.log" 2>&1 ||
         fail "the installer ended with status $?"
-    WINEPREFIX=$p wineserver -w
+    WINEPREFIX=$p timeout "$SETTLE_TIMEOUT" wineserver -w || fail "the installer did not end"
     dir=$(find "$p/drive_c/users" -path '*/AppData/Local/Programs/Zorbel' -type d)
     link=$(find "$p/drive_c/users" -path '*/Start Menu/Programs/Zorbel.lnk')
     [[ -n "$dir" && -f "$dir/zorbel.exe" && -f "$dir/LICENSE.txt" ]] ||
@@ -773,14 +777,16 @@ installer() {
     ZORBEL_WINE_LANG=en_US.UTF-8 bash "$win_tests/wine.sh" "$p" "$dir/zorbel.exe" >>"$work/install.log" 2>&1 &
     pid=$!
     game_pids+=("$pid")
-    if own_window Zorbel; then
+    if own_window Zorbel "$pid"; then
         end_game "$pid" || fail "the installed game did not end on Escape"
     else
         fail "the installed game did not start"
     fi
+    WINEPREFIX=$p wineserver -k 2>/dev/null  # a game still running would keep the uninstaller waiting
 
     bash "$win_tests/wine.sh" "$p" "$dir/uninstall.exe" /S >>"$work/install.log" 2>&1
-    WINEPREFIX=$p wineserver -w  # the uninstaller runs on from a copy of itself
+    # The uninstaller runs on from a copy of itself.
+    WINEPREFIX=$p timeout "$SETTLE_TIMEOUT" wineserver -w || fail "the uninstaller did not end"
     local left
     left=$(cd "$p/drive_c/users" && find . -ipath '*zorbel*' -o -path '*/AppData/Local/Programs')
     [[ -z "$left" ]] || fail "the uninstaller left ${left//$'\n'/ }"
