@@ -657,11 +657,20 @@ english_at_200() {
 # copy's window is taken for it: sets w and, for the helpers, ox and oy,
 # which the caller declares local. Fails when it does not appear. A first
 # start in a fresh prefix may take a while on a busy machine; how fast the
-# game starts is the start-up bench's business, not this run's.
+# game starts is the start-up bench's business, not this run's. The search
+# is asked again and again rather than once with --sync: a window that
+# closes while xdotool reads it (the last copy's Wine going away) ends
+# xdotool with an X error.
 own_window() {
-    w=$(timeout "$SETTLE_TIMEOUT" xdotool search --sync --onlyvisible --pid "$2" --name "^$1\$" 2>/dev/null |
-        head -n1)
-    [[ -n "$w" ]] || return 1
+    local deadline=$(( $(now_ms) + SETTLE_TIMEOUT * 1000 ))
+    until w=$(xdotool search --onlyvisible --pid "$2" --name "^$1\$" 2>>"$work/xdotool.log" | head -n1) &&
+        [[ -n "$w" ]]; do
+        if (( $(now_ms) >= deadline )); then
+            log "no window '$1' of process $2; xdotool said: $(tail -n 2 "$work/xdotool.log" | tr '\n' ' ')"
+            return 1
+        fi
+        sleep 0.2
+    done
     local info y h
     info=$(xwininfo -id "$w")
     ox=$(awk '/Absolute upper-left X:/ {print $4}' <<<"$info")
